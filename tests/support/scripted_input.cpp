@@ -1,0 +1,24 @@
+// Keyboard and cursor services of the scripted Win32.
+#include <string>
+
+#include "tests/support/scripted_win32.h"
+
+SHORT WINAPI GetKeyState(int nVirtKey) {
+    ++scripted.keyStateQueries;
+    bool down = nVirtKey >= 0 && nVirtKey < 256 && scripted.held[nVirtKey];
+    // Windows sets the high bit for a held key; the program tests 0x80.
+    return down ? static_cast<SHORT>(0xFF80) : 0;
+}
+
+BOOL WINAPI GetCursorPos(LPPOINT lpPoint) {
+    if (scripted.Call("GetCursorPos", "")) return FALSE;
+    *lpPoint = scripted.cursor;
+    return TRUE;
+}
+
+BOOL WINAPI SetCursorPos(int X, int Y) {
+    if (scripted.Call("SetCursorPos", std::to_string(X) + ", " + std::to_string(Y))) return FALSE;
+    scripted.cursorMoves.push_back(POINT{X, Y});
+    scripted.cursor = POINT{X, Y};
+    return TRUE;
+}
