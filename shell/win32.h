@@ -20,7 +20,6 @@
 
 #define WINAPI
 #define CALLBACK
-#define APIENTRY
 
 #ifndef TRUE
 #define TRUE 1
@@ -334,6 +333,9 @@ BOOL WINAPI wglMakeCurrent(HDC hdc, HGLRC hglrc);
 BOOL WINAPI wglDeleteContext(HGLRC hglrc);
 
 }  // extern "C"
+
+// The program's entry, called by the platform's start-up code.
+int WINAPI WinMain(HINSTANCE hInstance, HINSTANCE hPrevInstance, LPSTR lpCmdLine, int nShowCmd);
 
 #include <GL/gl.h>
 #include <GL/glu.h>
