@@ -3,7 +3,7 @@
 BUILD := build
 CONFIG := RelWithDebInfo
 
-.PHONY: all build deps run test clean
+.PHONY: all build deps run test test-asan bench clean
 
 all: build
 
@@ -20,5 +20,16 @@ run: deps build
 test: deps build
 	scripts/run-tests $(BUILD)
 
+# The whole suite again with AddressSanitizer and UndefinedBehaviorSanitizer.
+SANITIZE := -fsanitize=address,undefined -fno-omit-frame-pointer -fno-sanitize-recover=all
+test-asan: deps
+	cmake -S . -B build-asan -G Ninja -DCMAKE_BUILD_TYPE=Debug \
+		-DCMAKE_CXX_FLAGS="$(SANITIZE)" -DCMAKE_EXE_LINKER_FLAGS="$(SANITIZE)"
+	cmake --build build-asan
+	scripts/run-tests build-asan
+
+bench: deps build
+	scripts/run-benchmarks $(BUILD)
+
 clean:
-	rm -rf $(BUILD)
+	rm -rf $(BUILD) build-asan
