@@ -5,7 +5,7 @@
 #include "tests/e2e/frames/frame_checks.h"
 #include "tests/e2e/support/viewer_session.h"
 
-TEST(FullScreen, AnsweringYesOnADisplayOffering640By480FillsTheScreenWithTheStartView) {
+TEST(ViewerFullScreen, AnsweringYesOnADisplayOffering640By480FillsTheScreenWithTheStartView) {
     ViewerSession session("640x480x16");
     session.StartViewer();
     ASSERT_TRUE(session.Ready());
@@ -23,7 +23,7 @@ TEST(FullScreen, AnsweringYesOnADisplayOffering640By480FillsTheScreenWithTheStar
     EXPECT_TRUE(frame.Matches()) << frame.mismatched << " of " << frame.checked << ":" << frame.examples;
 }
 
-TEST(FullScreen, TogglingWithF1RebuildsTheWindowAndLeavesNothingBehind) {
+TEST(ViewerFullScreen, TogglingWithF1RebuildsTheWindowAndLeavesNothingBehind) {
     ViewerSession session("640x480x16");
     session.StartViewer();
     ASSERT_TRUE(session.Ready());
@@ -52,7 +52,7 @@ TEST(FullScreen, TogglingWithF1RebuildsTheWindowAndLeavesNothingBehind) {
     EXPECT_EQ(counts.contextsDeleted, counts.contextsMade);
 }
 
-TEST(FullScreen, ARefusedModeAnsweredYesGivesAWindowInstead) {
+TEST(ViewerFullScreen, ARefusedModeAnsweredYesGivesAWindowInstead) {
     ViewerSession session("1024x768x24");
     session.StartViewer();
     ASSERT_TRUE(session.Ready());
@@ -71,7 +71,7 @@ TEST(FullScreen, ARefusedModeAnsweredYesGivesAWindowInstead) {
     EXPECT_EQ(session.viewer->WaitForExit(2.0), 0) << session.viewer->Errors();
 }
 
-TEST(FullScreen, ARefusedModeAnsweredNoClosesTheProgramWithExitCodeOne) {
+TEST(ViewerFullScreen, ARefusedModeAnsweredNoClosesTheProgramWithExitCodeOne) {
     ViewerSession session("1024x768x24");
     session.StartViewer();
     ASSERT_TRUE(session.Ready());

@@ -21,7 +21,7 @@ std::string Describe(const FrameCheck& frame) {
 
 }  // namespace
 
-TEST(MouseLook, EachPointerMoveTurnsAndTiltsTheViewByExactlyItsAmount) {
+TEST(ViewerMouseLook, EachPointerMoveTurnsAndTiltsTheViewByExactlyItsAmount) {
     ViewerSession session("1024x768x24");
     session.StartViewer();
     ASSERT_TRUE(session.Ready());

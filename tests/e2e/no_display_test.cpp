@@ -3,7 +3,7 @@
 
 #include "tests/e2e/support/viewer.h"
 
-TEST(NoDisplay, TheViewerSaysThereIsNoDisplayAndExitsNonZero) {
+TEST(ViewerWithoutDisplay, TheViewerSaysThereIsNoDisplayAndExitsNonZero) {
     Viewer viewer("");
     ASSERT_TRUE(viewer.Started());
     int exitCode = viewer.WaitForExit(10.0);

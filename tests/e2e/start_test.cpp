@@ -4,7 +4,7 @@
 #include "tests/e2e/frames/frame_checks.h"
 #include "tests/e2e/support/viewer_session.h"
 
-TEST(StartUp, AnsweringNoShowsTheStartViewInA640By480WindowAtTheScreensCorner) {
+TEST(ViewerStartUp, AnsweringNoShowsTheStartViewInA640By480WindowAtTheScreensCorner) {
     ViewerSession session("1024x768x24");
     session.StartViewer();
     ASSERT_TRUE(session.Ready());

@@ -4,7 +4,7 @@
 #include "tests/e2e/frames/frame_checks.h"
 #include "tests/e2e/support/viewer_session.h"
 
-TEST(Walking, AShortPressOfWMovesTheViewForwardByWholeStepsAndEscapeQuitsAtOnce) {
+TEST(ViewerWalking, AShortPressOfWMovesTheViewForwardByWholeStepsAndEscapeQuitsAtOnce) {
     ViewerSession session("1024x768x24");
     session.StartViewer();
     ASSERT_TRUE(session.Ready());

@@ -5,7 +5,7 @@
 #include "tests/e2e/frames/frame_checks.h"
 #include "tests/e2e/support/viewer_session.h"
 
-TEST(WindowManager, AskingTheWindowToCloseEndsTheViewerWithZero) {
+TEST(ViewerWindowManager, AskingTheWindowToCloseEndsTheViewerWithZero) {
     ViewerSession session("1024x768x24");
     session.StartViewer();
     ASSERT_TRUE(session.Ready());
@@ -17,7 +17,7 @@ TEST(WindowManager, AskingTheWindowToCloseEndsTheViewerWithZero) {
     EXPECT_EQ(session.viewer->WaitForExit(2.0), 0) << session.viewer->Errors();
 }
 
-TEST(WindowManager, AnIconifiedViewerKeepsRunningAndDrawsNothingUntilRestored) {
+TEST(ViewerWindowManager, AnIconifiedViewerKeepsRunningAndDrawsNothingUntilRestored) {
     ViewerSession session("1024x768x24", true);
     session.StartViewer();
     ASSERT_TRUE(session.Ready());
