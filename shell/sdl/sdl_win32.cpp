@@ -31,6 +31,11 @@
 //      WM_SYSCOMMAND/SC_CLOSE, which DefWindowProcA turns into WM_CLOSE (and
 //      WM_CLOSE into DestroyWindow). WM_QUIT comes after the messages already
 //      waiting.
+//  [X] Keys go to the window with the focus (SetFocus, or default processing
+//      of WM_ACTIVATE). A key let go while no window has the focus, as when
+//      F1 is held while the program rebuilds its window, still gets its
+//      WM_KEYUP: until SDL has a focused window again the X server is asked
+//      which keys are down, so the next press is not taken for a repeat.
 //  [X] GetKeyState: the keys of the key messages removed so far, 0x80 while
 //      held.
 //  [X] MessageBoxA on SDL_ShowMessageBox: OK or Yes/No, with the nearest icon
@@ -128,7 +133,6 @@ using namespace sdl_win32;
 void ShutdownSdlWin32() {
     ReleaseWindowsAndContexts();
     ReleaseCursor();
-    if (state.videoStarted) SDL_QuitSubSystem(SDL_INIT_VIDEO);
     SDL_Quit();
     state = State();
 }

@@ -175,15 +175,15 @@ BOOL WINAPI ShowWindow(HWND hWnd, int nCmdShow) {
     bool wasVisible = window->visible;
     bool show = nCmdShow != SW_HIDE;
     if (show != wasVisible) {
+        // Told before it happens, as Windows tells it.
+        SendToWindow(hWnd, WM_SHOWWINDOW, show, 0);
+        if (!(window = FindWindow(hWnd))) return wasVisible;
         window->visible = show;
         if (window->native) show ? SDL_ShowWindow(window->native) : SDL_HideWindow(window->native);
-        SendToWindow(hWnd, WM_SHOWWINDOW, show, 0);
     }
     // Showing a window activates it; hiding it deactivates it.
-    if ((window = FindWindow(hWnd))) {
-        window->active = show;
-        TellActivation(hWnd);
-    }
+    window->active = show;
+    TellActivation(hWnd);
     return wasVisible;
 }
 
