@@ -33,9 +33,11 @@ TEST(ViewerMouseLook, EachPointerMoveTurnsAndTiltsTheViewByExactlyItsAmount) {
     Image first = LookBy(session, 60, -80, "mouse-look-1");
     FrameCheck frame = CheckFrame(first, 0, 0, turned);
     EXPECT_TRUE(frame.Matches()) << Describe(frame);
-    // A few pixels more or less of turn would show.
-    EXPECT_FALSE(CheckFrame(first, 0, 0, AfterMouseMove(StartPose(), 54, -80)).Matches());
-    EXPECT_FALSE(CheckFrame(first, 0, 0, AfterMouseMove(StartPose(), 66, -80)).Matches());
+    // A turn or a tilt a few pixels' worth off would show.
+    const int wrong[][2] = {{52, -80}, {68, -80}, {60, -68}, {60, -92}};
+    for (const auto& move : wrong)
+        EXPECT_FALSE(CheckFrame(first, 0, 0, AfterMouseMove(StartPose(), move[0], move[1])).Matches())
+            << move[0] << ", " << move[1];
     EXPECT_FALSE(CheckStartFrame(first, 0, 0).Matches());
 
     // A second move is read afresh: back left past the start, and down.
