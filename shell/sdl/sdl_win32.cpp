@@ -88,8 +88,6 @@
 //      and GLUT need an X display.
 #include "shell/sdl/sdl_win32.h"
 
-#include <X11/Xlib.h>
-
 #include <cerrno>
 #include <cstdio>
 

@@ -115,3 +115,10 @@ TEST_F(Windows, AWindowKeepsOneDeviceContextThatOnlyItReleases) {
     EXPECT_EQ(ReleaseDC(first, hDC), 1);
     EXPECT_EQ(GetDC(nullptr), nullptr) << "no screen device context here";
 }
+
+TEST_F(Windows, TheScreenSaverStaysOffOnceThereIsAWindow) {
+    // Windows' viewer refuses the screen saver's system command; here SDL
+    // keeps the screen saver from starting at all.
+    MakeGLWindow(WS_OVERLAPPEDWINDOW);
+    EXPECT_FALSE(SDL_IsScreenSaverEnabled());
+}
