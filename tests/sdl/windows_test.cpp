@@ -122,3 +122,14 @@ TEST_F(Windows, TheScreenSaverStaysOffOnceThereIsAWindow) {
     MakeGLWindow(WS_OVERLAPPEDWINDOW);
     EXPECT_FALSE(SDL_IsScreenSaverEnabled());
 }
+
+TEST_F(WindowClasses, TheStockIconAndArrowLoadAndNothingElseDoes) {
+    HINSTANCE instance = GetModuleHandleA(nullptr);
+    EXPECT_NE(instance, nullptr);
+    EXPECT_EQ(GetModuleHandleA("user32.dll"), nullptr);
+    EXPECT_NE(LoadIconA(nullptr, IDI_WINLOGO), nullptr);
+    EXPECT_NE(LoadCursorA(nullptr, IDC_ARROW), nullptr);
+    EXPECT_EQ(LoadIconA(nullptr, MAKEINTRESOURCEA(32512)), nullptr) << "IDI_APPLICATION is not provided";
+    EXPECT_EQ(LoadCursorA(nullptr, MAKEINTRESOURCEA(32513)), nullptr) << "IDC_IBEAM is not provided";
+    EXPECT_EQ(LoadIconA(instance, IDI_WINLOGO), nullptr) << "the program has no icon resources";
+}
