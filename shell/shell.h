@@ -7,7 +7,7 @@
 
 extern bool fullscreen;   // full screen asked for, or in force
 extern bool active;       // false while the window is minimised
-extern bool keys[256];    // held keys, by virtual-key code
+extern bool keys[256];    // by virtual-key code: set on a key's first key-down, cleared on key-up
 extern HINSTANCE hInstance;
 extern HWND hWnd;
 extern HDC hDC;
