@@ -1,0 +1,188 @@
+// The message queue: SDL's events become posted key messages and sent
+// window messages; the quit request comes last.
+#include "shell/sdl/key_codes.h"
+#include "shell/sdl/state.h"
+
+namespace sdl_win32 {
+namespace {
+
+// lParam of a key message: a repeat count of 1; bit 30, the key was down
+// before; bit 31, the key is being released.
+const DWORD kRepeatCountOne = 1;
+const DWORD kWasDown = 1u << 30;
+const DWORD kReleasing = 1u << 31;
+
+// Keys go to the window with the focus, as on Windows (SDL takes the X
+// server's focus change as its own only some time after it happens), else
+// to the window SDL names. A key whose window has gone is still posted, with
+// no window, so that the key state stays true to the keyboard.
+void PostKeyMessage(UINT message, int virtualKey, DWORD lParam, DWORD time, Uint32 windowID) {
+    Window* window = FindWindow(state.focus);
+    if (!window) window = FindWindowOfNative(windowID);
+    MSG msg = {};
+    msg.hwnd = window ? window->handle : nullptr;
+    msg.message = message;
+    msg.wParam = static_cast<WPARAM>(virtualKey);
+    msg.lParam = lParam;
+    msg.time = time;
+    GetCursorPos(&msg.pt);
+    state.posted.push_back(msg);
+}
+
+void PostKey(const SDL_KeyboardEvent& event) {
+    int virtualKey = VirtualKeyOf(event.keysym.sym);
+    if (!virtualKey) return;
+    // Whether the key was down before comes from the layer's own record:
+    // SDL counts a press as a repeat when it missed the release before it.
+    bool wasDown = state.keyHeld[virtualKey];
+    state.keyHeld[virtualKey] = event.type == SDL_KEYDOWN;
+    if (event.type == SDL_KEYDOWN)
+        PostKeyMessage(WM_KEYDOWN, virtualKey, kRepeatCountOne | (wasDown ? kWasDown : 0), event.timestamp,
+                       event.windowID);
+    else
+        PostKeyMessage(WM_KEYUP, virtualKey, kRepeatCountOne | kWasDown | kReleasing, event.timestamp,
+                       event.windowID);
+}
+
+// Once the window with the keyboard focus is destroyed, keys let go before
+// another window has the focus are released where nobody hears it (F1 held
+// while the window is rebuilt, say). Until SDL has a focused window again,
+// the X server is asked which of the keys held are down still.
+void ReleaseKeysLetGoUnheard() {
+    if (!state.releasesMayGoUnheard) return;
+    if (SDL_GetKeyboardFocus()) {
+        state.releasesMayGoUnheard = false;
+        return;
+    }
+    for (int virtualKey = 0; virtualKey < 256; ++virtualKey)
+        if (state.keyHeld[virtualKey] && !KeyIsDown(virtualKey)) {
+            state.keyHeld[virtualKey] = false;
+            PostKeyMessage(WM_KEYUP, virtualKey, kRepeatCountOne | kWasDown | kReleasing, SDL_GetTicks(), 0);
+        }
+}
+
+void SendWindowEvent(const SDL_WindowEvent& event) {
+    Window* window = FindWindowOfNative(event.windowID);
+    if (!window) return;
+    HWND hWnd = window->handle;
+    switch (event.event) {
+        case SDL_WINDOWEVENT_FOCUS_GAINED:
+            window->active = true;
+            TellActivation(hWnd);
+            break;
+        case SDL_WINDOWEVENT_FOCUS_LOST:
+            window->active = false;
+            TellActivation(hWnd);
+            break;
+        case SDL_WINDOWEVENT_MINIMIZED:
+            window->minimised = true;
+            window->active = false;
+            TellActivation(hWnd);
+            TellSize(hWnd, SIZE_MINIMIZED, 0, 0);
+            break;
+        case SDL_WINDOWEVENT_RESTORED: {
+            // Restoring a window activates it, and the size comes back.
+            window->minimised = false;
+            window->active = true;
+            int width = 0, height = 0;
+            SDL_GetWindowSize(window->native, &width, &height);
+            TellActivation(hWnd);
+            TellSize(hWnd, SIZE_RESTORED, width, height);
+            break;
+        }
+        case SDL_WINDOWEVENT_SIZE_CHANGED:
+            if (!window->minimised) TellSize(hWnd, SIZE_RESTORED, event.data1, event.data2);
+            break;
+        case SDL_WINDOWEVENT_CLOSE:
+            SendToWindow(hWnd, WM_SYSCOMMAND, SC_CLOSE, 0);
+            break;
+        default:
+            break;
+    }
+}
+
+void PumpEvents() {
+    if (!state.videoStarted) return;
+    SDL_Event event;
+    while (SDL_PollEvent(&event)) {
+        switch (event.type) {
+            case SDL_KEYDOWN:
+            case SDL_KEYUP:
+                PostKey(event.key);
+                break;
+            case SDL_WINDOWEVENT:
+                SendWindowEvent(event.window);
+                break;
+            default:
+                break;  // SDL_QUIT too: closing is the window's WM_CLOSE
+        }
+    }
+    ReleaseKeysLetGoUnheard();
+}
+
+}  // namespace
+}  // namespace sdl_win32
+
+using namespace sdl_win32;
+
+BOOL WINAPI PeekMessageA(LPMSG lpMsg, HWND, UINT, UINT, UINT wRemoveMsg) {
+    if (!lpMsg) return FALSE;
+    PumpEvents();
+    bool remove = (wRemoveMsg & PM_REMOVE) != 0;
+
+    if (!state.posted.empty()) {
+        *lpMsg = state.posted.front();
+        if (remove) {
+            state.posted.pop_front();
+            if (lpMsg->message == WM_KEYDOWN || lpMsg->message == WM_KEYUP)
+                state.keyDown[lpMsg->wParam] = lpMsg->message == WM_KEYDOWN;
+        }
+        return TRUE;
+    }
+    if (state.quitPosted) {
+        *lpMsg = MSG{};
+        lpMsg->message = WM_QUIT;
+        lpMsg->wParam = static_cast<WPARAM>(static_cast<intptr_t>(state.quitCode));
+        lpMsg->time = state.videoStarted ? SDL_GetTicks() : 0;
+        GetCursorPos(&lpMsg->pt);
+        if (remove) state.quitPosted = false;
+        return TRUE;
+    }
+    return FALSE;
+}
+
+BOOL WINAPI TranslateMessage(const MSG* lpMsg) {
+    // No character messages are made; Windows answers non-zero for every
+    // key message all the same.
+    return lpMsg && (lpMsg->message == WM_KEYDOWN || lpMsg->message == WM_KEYUP);
+}
+
+LRESULT WINAPI DispatchMessageA(const MSG* lpMsg) {
+    if (!lpMsg) return 0;
+    return SendToWindow(lpMsg->hwnd, lpMsg->message, lpMsg->wParam, lpMsg->lParam);
+}
+
+void WINAPI PostQuitMessage(int nExitCode) {
+    state.quitPosted = true;
+    state.quitCode = nExitCode;
+}
+
+LRESULT WINAPI DefWindowProcA(HWND hWnd, UINT Msg, WPARAM wParam, LPARAM) {
+    switch (Msg) {
+        case WM_NCCREATE:
+            return TRUE;
+        case WM_ACTIVATE:
+            // An activated window that is not minimised takes the focus.
+            if (LOWORD(wParam) != WA_INACTIVE && HIWORD(wParam) == 0) SetFocus(hWnd);
+            return 0;
+        case WM_SYSCOMMAND:
+            // The low four bits of a system command are the system's own.
+            if ((wParam & 0xFFF0) == SC_CLOSE) SendToWindow(hWnd, WM_CLOSE, 0, 0);
+            return 0;
+        case WM_CLOSE:
+            DestroyWindow(hWnd);
+            return 0;
+        default:
+            return 0;
+    }
+}

@@ -1,0 +1,11 @@
+// What the SDL2 layer offers beyond the Win32 services themselves.
+#ifndef TESSALINE_SHELL_SDL_SDL_WIN32_H
+#define TESSALINE_SHELL_SDL_SDL_WIN32_H
+
+#include "shell/win32.h"
+
+// Releases whatever is still held (windows, contexts, SDL, the X connection),
+// as a process's exit does on Windows. The services may be used again after.
+void ShutdownSdlWin32();
+
+#endif  // TESSALINE_SHELL_SDL_SDL_WIN32_H

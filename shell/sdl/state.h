@@ -1,0 +1,121 @@
+// The SDL2 layer's state, shared by its files. The services it backs are
+// declared in shell/win32.h; sdl_win32.cpp says what they do here.
+#ifndef TESSALINE_SHELL_SDL_STATE_H
+#define TESSALINE_SHELL_SDL_STATE_H
+
+#include <SDL2/SDL.h>
+
+#include <deque>
+#include <map>
+#include <string>
+
+#include "shell/win32.h"
+
+typedef struct _XDisplay Display;
+
+namespace sdl_win32 {
+
+struct WindowClass {
+    HINSTANCE instance;
+    WNDPROC procedure;
+};
+
+// A window exists as a record from CreateWindowExA on; its native SDL window
+// is made when its pixel format is set, because an X11 window's visual is
+// fixed when it is made.
+struct Window {
+    HWND handle = nullptr;
+    HDC dc = nullptr;  // every window keeps one device context, as with CS_OWNDC
+    WNDPROC procedure = nullptr;
+    std::string classKey;
+    std::string title;
+    DWORD style = 0;
+    int x = 0, y = 0, width = 0, height = 0;  // client area, screen coordinates
+    bool visible = false;
+    SDL_Window* native = nullptr;
+    int pixelFormat = 0;  // 0 until SetPixelFormat
+
+    bool active = false;
+    bool minimised = false;
+    // What the window procedure was last told, so that a message goes out
+    // only when something changed.
+    bool toldActive = false;
+    bool toldMinimised = false;
+    int toldWidth = -1, toldHeight = -1;
+};
+
+struct Context {
+    SDL_GLContext gl;
+    int pixelFormat;
+};
+
+struct State {
+    bool videoStarted = false;
+    bool videoFailureReported = false;
+
+    std::map<std::string, WindowClass> classes;  // by ClassKey
+    ATOM lastAtom = 0xC000;
+    std::map<HWND, Window> windows;
+    std::map<HGLRC, Context> contexts;
+    uintptr_t lastHandle = 0;
+
+    std::deque<MSG> posted;
+    bool quitPosted = false;
+    int quitCode = 0;
+    bool keyDown[256] = {};  // by the key messages removed: GetKeyState
+    bool keyHeld[256] = {};  // by the key events seen: a key message's bit 30
+    bool releasesMayGoUnheard = false;
+
+    HDC currentDC = nullptr;
+    HGLRC currentRC = nullptr;
+    HWND focus = nullptr;
+
+    bool fullscreenModeSet = false;
+    SDL_DisplayMode fullscreenMode = {};
+
+    int cursorCount = 0;  // Windows' display counter: shown while >= 0
+    Display* pointerDisplay = nullptr;
+};
+
+extern State state;
+
+// Starts SDL's video on first use; false (reported once on stderr) when
+// there is no display to use.
+bool StartVideo();
+
+// A fresh handle value, never reused while the process runs.
+template <typename Handle>
+Handle NewHandle() {
+    return reinterpret_cast<Handle>(++state.lastHandle);
+}
+
+// Class names compare without case, as on Windows.
+std::string ClassKey(LPCSTR className);
+
+Window* FindWindow(HWND hWnd);
+Window* FindWindowOfDC(HDC hDC);
+Window* FindWindowOfNative(Uint32 windowID);
+
+// Delivers a message straight to a window's procedure, as Windows sends
+// rather than posts; 0 for a window that does not exist (any more).
+LRESULT SendToWindow(HWND hWnd, UINT message, WPARAM wParam, LPARAM lParam);
+
+// Tells the procedure about activation and size changes it has not heard of.
+void TellActivation(HWND hWnd);
+void TellSize(HWND hWnd, WPARAM kind, int width, int height);
+
+// Makes a window's native SDL window, in the GL attributes already set.
+bool MakeNativeWindow(Window& window);
+
+void ApplyCursorVisibility();
+
+// Asks the X server whether a key is down now.
+bool KeyIsDown(int virtualKey);
+
+// Releases whatever the program left behind (windows, contexts, SDL).
+void ReleaseWindowsAndContexts();
+void ReleaseCursor();
+
+}  // namespace sdl_win32
+
+#endif  // TESSALINE_SHELL_SDL_STATE_H
