@@ -3,7 +3,7 @@
 BUILD := build
 CONFIG := RelWithDebInfo
 
-.PHONY: all build deps run test clean
+.PHONY: all build deps run test windows clean
 
 all: build
 
@@ -17,8 +17,14 @@ deps:
 run: deps build
 	scripts/run-viewer $(BUILD)
 
-test: deps build
+test: deps build windows
 	scripts/run-tests $(BUILD)
 
+# The native Windows executable, cross-built with MinGW-w64.
+windows:
+	cmake -S . -B build-windows -G Ninja -DCMAKE_BUILD_TYPE=Release \
+		-DCMAKE_TOOLCHAIN_FILE=cmake/mingw-w64-x86_64.cmake
+	cmake --build build-windows
+
 clean:
-	rm -rf $(BUILD)
+	rm -rf $(BUILD) build-windows
