@@ -56,8 +56,7 @@ void ExpectSeenAt(const Frame& frame, const ModelFrame& model, Vec3 point, Part 
     const int x = static_cast<int>(std::floor(at.x)), y = static_cast<int>(std::floor(at.y));
     ASSERT_TRUE(x >= 0 && y >= 0 && x < frame.width && y < frame.height) << what << " is out of view";
     const Seen seen = model.Expected(x, y);
-    ASSERT_TRUE(seen.known && seen.part == part && seen.colour.r == colour.r && seen.colour.g == colour.g &&
-                seen.colour.b == colour.b)
+    ASSERT_TRUE(seen.known && seen.part == part && seen.colour == colour)
         << what << " is not plainly in view at pixel (" << x << ", " << y << ")";
     EXPECT_TRUE(Near(frame.At(x, y), colour)) << what << " at pixel (" << x << ", " << y << ") is "
                                               << Describe(frame.At(x, y)) << ", not " << Describe(colour);

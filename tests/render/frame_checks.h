@@ -8,7 +8,7 @@
 #include <functional>
 
 #include "tests/render/gl_window.h"
-#include "tests/render/scene_model.h"
+#include "tests/scene/model_frame.h"
 
 // A 640 x 480 window, as the program opens, with InitGL done.
 class FrameTest : public ::testing::Test {

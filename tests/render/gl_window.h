@@ -8,11 +8,9 @@
 #include <string>
 #include <vector>
 
-struct SDL_Window;
+#include "tests/scene/colour.h"
 
-struct Rgb {
-    int r, g, b;
-};
+struct SDL_Window;
 
 // One frame; (0, 0) is the bottom-left pixel, as in GL window coordinates.
 class Frame {
