@@ -3,7 +3,7 @@
 BUILD := build
 CONFIG := RelWithDebInfo
 
-.PHONY: all build deps run test test-asan bench clean
+.PHONY: all build deps run test test-asan bench windows clean
 
 all: build
 
@@ -17,7 +17,7 @@ deps:
 run: deps build
 	scripts/run-viewer $(BUILD)
 
-test: deps build
+test: deps build windows
 	scripts/run-tests $(BUILD)
 
 # The whole suite again with AddressSanitizer and UndefinedBehaviorSanitizer.
@@ -39,5 +39,11 @@ test-asan: deps
 bench: deps build
 	scripts/run-benchmarks $(BUILD)
 
+# The native Windows executable, cross-built with MinGW-w64.
+windows:
+	cmake -S . -B build-windows -G Ninja -DCMAKE_BUILD_TYPE=Release \
+		-DCMAKE_TOOLCHAIN_FILE=cmake/mingw-w64-x86_64.cmake
+	cmake --build build-windows
+
 clean:
-	rm -rf $(BUILD) build-asan
+	rm -rf $(BUILD) build-asan build-windows

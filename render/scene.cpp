@@ -41,11 +41,11 @@ void Draw_Cube() {
     glEnd();
 }
 
-// One triangle from each edge (a, b) of a path to the shared apex.
 struct Point {
     GLfloat x, y;
 };
 
+// One triangle from each edge (a, b) of a path to the shared apex.
 void Draw_Sides(const Point* path, int triangles, const GLfloat* apex, const GLfloat* colour) {
     for (int i = 0; i < triangles; ++i) {
         const Point& a = path[i];
@@ -64,6 +64,29 @@ void Draw_Face(const Point* outline, int count, GLfloat green) {
     glColor3f(0.0f, green, 0.0f);
     for (int i = 0; i < count; ++i) glVertex3f(outline[i].x, outline[i].y, 10.0f);
     glEnd();
+}
+
+// A black face, or a closing triangle, must cover the green drawn before it in
+// the same plane. GL_LEQUAL alone would do it only if both got equal depths,
+// and the GL promises that for repeats of the same primitive, not for
+// different ones: on a 16-bit depth buffer the green often comes out a step
+// nearer, in stripes. So each later layer is pulled one polygon-offset step
+// nearer than the one under it (the slope term covers grazing views), and
+// the offset is undone at once so that nothing else is drawn with it.
+void Begin_Layer(GLfloat layer) {
+    glEnable(GL_POLYGON_OFFSET_FILL);
+    glPolygonOffset(-layer, -layer);
+}
+
+void End_Layer() {
+    glPolygonOffset(0.0f, 0.0f);
+    glDisable(GL_POLYGON_OFFSET_FILL);
+}
+
+void Draw_Black_Face(const Point* outline, int count) {
+    Begin_Layer(1.0f);
+    Draw_Face(outline, count, 0.0f);
+    End_Layer();
 }
 
 void Draw_Emblem() {
@@ -88,14 +111,15 @@ void Draw_Emblem() {
                            {13, -4}};
     const Point face6[] = {{13, -5}, {11, -5}, {9, -4}, {7, -6}, {7, -7}, {9, -9}, {13, -8}};
     Draw_Face(face1, 6, 1.0f);
-    Draw_Face(face2, 6, 0.0f);
+    Draw_Black_Face(face2, 6);
     Draw_Face(face3, 8, 1.0f);
-    Draw_Face(face4, 4, 0.0f);
+    Draw_Black_Face(face4, 4);
     Draw_Face(face5, 10, 1.0f);
-    Draw_Face(face6, 7, 0.0f);
+    Draw_Black_Face(face6, 7);
 
-    // Drawn last, so the notch at face 6's inward corner is green however
-    // the non-convex face fills.
+    // Drawn last, over face 6, so the notch at its inward corner is green
+    // however the non-convex face fills.
+    Begin_Layer(2.0f);
     glBegin(GL_TRIANGLES);
     glColor3f(0.0f, 1.0f, 0.0f);
     glVertex3f(13.0f, -5.0f, 10.0f);
@@ -107,6 +131,7 @@ void Draw_Emblem() {
     glVertex3f(11.0f, -8.0f, 10.0f);
     glVertex3f(9.0f, -9.0f, 10.0f);
     glEnd();
+    End_Layer();
 }
 
 }  // namespace

@@ -7,12 +7,8 @@
 
 TEST(ViewerFullScreen, AnsweringYesOnADisplayOffering640By480FillsTheScreenWithTheStartView) {
     ViewerSession session("640x480x16");
-    session.StartViewer();
-    ASSERT_TRUE(session.Ready());
-
-    ASSERT_TRUE(session.Answer(kStartQuestion, "Return"));
-    ::Window window = session.WaitForViewerWindow();
-    ASSERT_NE(window, None) << session.viewer->Errors();
+    ::Window window = session.StartAnswering("Return");
+    ASSERT_NE(window, None) << session.Errors();
     Area client = session.x.ClientArea(window);
     EXPECT_EQ(client.x, 0);
     EXPECT_EQ(client.y, 0);
@@ -25,10 +21,7 @@ TEST(ViewerFullScreen, AnsweringYesOnADisplayOffering640By480FillsTheScreenWithT
 
 TEST(ViewerFullScreen, TogglingWithF1RebuildsTheWindowAndLeavesNothingBehind) {
     ViewerSession session("640x480x16");
-    session.StartViewer();
-    ASSERT_TRUE(session.Ready());
-    ASSERT_TRUE(session.Answer(kStartQuestion, "Return"));
-    ASSERT_NE(session.WaitForViewerWindow(), None) << session.viewer->Errors();
+    ASSERT_NE(session.StartAnswering("Return"), None) << session.Errors();
 
     // Full screen, then a window, then full screen again.
     for (int toggle = 0; toggle < 2; ++toggle) {

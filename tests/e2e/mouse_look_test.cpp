@@ -23,10 +23,7 @@ std::string Describe(const FrameCheck& frame) {
 
 TEST(ViewerMouseLook, EachPointerMoveTurnsAndTiltsTheViewByExactlyItsAmount) {
     ViewerSession session("1024x768x24");
-    session.StartViewer();
-    ASSERT_TRUE(session.Ready());
-    ASSERT_TRUE(session.Answer(kStartQuestion, "Escape"));
-    ASSERT_NE(session.WaitForViewerWindow(), None) << session.viewer->Errors();
+    ASSERT_NE(session.StartAnswering("Escape"), None) << session.Errors();
 
     // Right and up: turned 0.06 radian right, looking 0.16 unit higher.
     Pose turned = AfterMouseMove(StartPose(), 60, -80);

@@ -6,12 +6,8 @@
 
 TEST(ViewerStartUp, AnsweringNoShowsTheStartViewInA640By480WindowAtTheScreensCorner) {
     ViewerSession session("1024x768x24");
-    session.StartViewer();
-    ASSERT_TRUE(session.Ready());
-
-    ASSERT_TRUE(session.Answer(kStartQuestion, "Escape"));
-    ::Window window = session.WaitForViewerWindow();
-    ASSERT_NE(window, None) << session.viewer->Errors();
+    ::Window window = session.StartAnswering("Escape");
+    ASSERT_NE(window, None) << session.Errors();
 
     // Nothing frames the client area here, so it sits where it was asked to.
     Area client = session.x.ClientArea(window);

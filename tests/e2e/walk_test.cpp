@@ -6,10 +6,7 @@
 
 TEST(ViewerWalking, AShortPressOfWMovesTheViewForwardByWholeStepsAndEscapeQuitsAtOnce) {
     ViewerSession session("1024x768x24");
-    session.StartViewer();
-    ASSERT_TRUE(session.Ready());
-    ASSERT_TRUE(session.Answer(kStartQuestion, "Escape"));
-    ASSERT_NE(session.WaitForViewerWindow(), None) << session.viewer->Errors();
+    ASSERT_NE(session.StartAnswering("Escape"), None) << session.Errors();
 
     // However fast the loop runs here, the viewer cannot take more steps
     // than it runs passes while the key is down.

@@ -7,11 +7,8 @@
 
 TEST(ViewerWindowManager, AskingTheWindowToCloseEndsTheViewerWithZero) {
     ViewerSession session("1024x768x24");
-    session.StartViewer();
-    ASSERT_TRUE(session.Ready());
-    ASSERT_TRUE(session.Answer(kStartQuestion, "Escape"));
-    ::Window window = session.WaitForViewerWindow();
-    ASSERT_NE(window, None) << session.viewer->Errors();
+    ::Window window = session.StartAnswering("Escape");
+    ASSERT_NE(window, None) << session.Errors();
 
     session.x.RequestClose(window);
     EXPECT_EQ(session.viewer->WaitForExit(2.0), 0) << session.viewer->Errors();
@@ -19,11 +16,8 @@ TEST(ViewerWindowManager, AskingTheWindowToCloseEndsTheViewerWithZero) {
 
 TEST(ViewerWindowManager, AnIconifiedViewerKeepsRunningAndDrawsNothingUntilRestored) {
     ViewerSession session("1024x768x24", true);
-    session.StartViewer();
-    ASSERT_TRUE(session.Ready());
-    ASSERT_TRUE(session.Answer(kStartQuestion, "Escape"));
-    ::Window window = session.WaitForViewerWindow();
-    ASSERT_NE(window, None) << session.viewer->Errors();
+    ::Window window = session.StartAnswering("Escape");
+    ASSERT_NE(window, None) << session.Errors();
 
     session.x.Iconify(window);
     ASSERT_TRUE(session.x.WaitUntilGone(kViewerTitle, 5));

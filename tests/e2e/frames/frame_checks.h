@@ -1,14 +1,15 @@
 // Checks of a screenshot of the viewer against what its scene must show
 // from a camera pose. They know nothing of X or Windows: any build that can
 // take a screenshot (Linux under Xvfb, Windows under Wine) gives the picture
-// and where the top-left corner of the 640 x 480 client area is in it.
+// and where the top-left corner of the 640 x 480 client area is in it; the
+// model of the scene says what each pixel must show.
 #ifndef TESSALINE_TESTS_E2E_FRAMES_FRAME_CHECKS_H
 #define TESSALINE_TESTS_E2E_FRAMES_FRAME_CHECKS_H
 
 #include <string>
 
 #include "tests/e2e/frames/image.h"
-#include "tests/e2e/frames/scene_model.h"
+#include "tests/scene/model_frame.h"
 
 // The camera's poses, worked out in single precision as the viewer's
 // camera is specified.

@@ -6,9 +6,7 @@
 #include <string>
 #include <vector>
 
-struct Rgb {
-    int r, g, b;
-};
+#include "tests/scene/colour.h"
 
 struct Image {
     int width = 0;

@@ -29,6 +29,14 @@ bool ViewerSession::Answer(const std::string& caption, const char* keyName) {
     return window;
 }
 
+::Window ViewerSession::StartAnswering(const char* keyName) {
+    StartViewer();
+    if (!Ready() || !Answer(kStartQuestion, keyName)) return None;
+    return WaitForViewerWindow();
+}
+
+std::string ViewerSession::Errors() const { return viewer ? viewer->Errors() : "the viewer did not start"; }
+
 Image ViewerSession::SettledScreenshot(const std::string& name) {
     viewer->WaitForFrames(3, 10);
     Image shot = x.Screenshot();

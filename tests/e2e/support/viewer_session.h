@@ -27,6 +27,10 @@ struct ViewerSession {
     bool Answer(const std::string& caption, const char* keyName);
     // The viewer's window once it is showing frames; None if it never does.
     ::Window WaitForViewerWindow();
+    // Starts the viewer and answers its start-up question with a key; the
+    // viewer's window once it shows frames, None if any step failed.
+    ::Window StartAnswering(const char* keyName);
+    std::string Errors() const;  // what the viewer wrote to standard error
     // A screenshot taken once a few more frames than now have been drawn,
     // kept as shots/<name>.ppm beside the tests for a look afterwards.
     Image SettledScreenshot(const std::string& name);
