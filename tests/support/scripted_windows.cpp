@@ -53,6 +53,9 @@ BOOL WINAPI UnregisterClassA(LPCSTR lpClassName, HINSTANCE hInstance) {
     if (scripted.Call("UnregisterClassA", Join({Quote(lpClassName), Name(hInstance)}))) return FALSE;
     auto found = scripted.classes.find(lpClassName ? lpClassName : "");
     if (found == scripted.classes.end() || found->second.hInstance != hInstance) return FALSE;
+    // As on Windows, a class goes only once no window of it is left.
+    for (const auto& window : scripted.windows)
+        if (window.second.className == found->first) return FALSE;
     scripted.classes.erase(found);
     return TRUE;
 }

@@ -33,7 +33,10 @@ Viewer::Viewer(const std::string& display) {
     counts_ = static_cast<const volatile CallCounts*>(mapped);
 
     std::string displayChange = display.empty() ? "-DISPLAY" : "DISPLAY=" + display;
-    std::string preload = std::string("LD_PRELOAD=") + TESSALINE_CALL_COUNTER;
+    // Whatever the caller preloads (the sanitizer run does) comes too.
+    const char* inherited = std::getenv("LD_PRELOAD");
+    std::string preload = std::string("LD_PRELOAD=") + TESSALINE_CALL_COUNTER +
+                          (inherited && *inherited ? std::string(":") + inherited : std::string());
     std::string counts = std::string(TESSALINE_CALL_COUNTS_FILE) + "=" + countsFile;
     const char* argv[] = {TESSALINE_VIEWER, nullptr};
     const char* environment[] = {displayChange.c_str(), "-WAYLAND_DISPLAY", preload.c_str(), counts.c_str(),
