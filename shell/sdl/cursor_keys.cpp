@@ -1,9 +1,12 @@
 // The cursor and the key state.
 //
-// The pointer is read and moved through an X connection of the layer's own:
-// SDL's global mouse state can be a cached value that synthetic pointer
-// motion (XTest) never refreshes, and the program pins the cursor by reading
-// it on every pass. The same connection tells which keys are down.
+// On X11 the pointer is read and moved through an X connection of the
+// layer's own: SDL's global mouse state can be a cached value that synthetic
+// pointer motion (XTest) never refreshes, and the program pins the cursor by
+// reading it on every pass. The same connection tells which keys are down.
+// On Wayland the pointer is a virtual one (pointer_lock.cpp), and no X
+// connection is opened: an X server there (XWayland) knows only its own
+// clients' pointer and keys.
 #include <X11/Xlib.h>
 
 #include "shell/sdl/key_codes.h"
@@ -13,6 +16,7 @@ namespace sdl_win32 {
 namespace {
 
 Display* PointerDisplay() {
+    if (state.wayland) return nullptr;
     if (!state.pointerDisplay) state.pointerDisplay = XOpenDisplay(nullptr);
     return state.pointerDisplay;
 }
@@ -47,6 +51,10 @@ void ReleaseCursor() {
 using namespace sdl_win32;
 
 BOOL WINAPI GetCursorPos(LPPOINT lpPoint) {
+    if (lpPoint && state.wayland) {
+        *lpPoint = state.virtualPointer;
+        return TRUE;
+    }
     Display* display = PointerDisplay();
     if (!lpPoint || !display) return FALSE;
     ::Window root, child;
@@ -60,6 +68,10 @@ BOOL WINAPI GetCursorPos(LPPOINT lpPoint) {
 }
 
 BOOL WINAPI SetCursorPos(int X, int Y) {
+    if (state.wayland) {
+        state.virtualPointer = POINT{X, Y};
+        return TRUE;
+    }
     Display* display = PointerDisplay();
     if (!display) return FALSE;
     XWarpPointer(display, None, DefaultRootWindow(display), 0, 0, 0, 0, X, Y);

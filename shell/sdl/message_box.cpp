@@ -1,4 +1,6 @@
-// Message boxes on SDL's own, which on X11 needs only core fonts.
+// Message boxes on SDL's own. On X11 it needs only core fonts; on Wayland
+// SDL shows the box through zenity where that is installed, and otherwise
+// falls back to its X11 box where DISPLAY names an X server (XWayland).
 #include <cerrno>
 #include <cstdio>
 #include <cstdlib>
@@ -59,7 +61,9 @@ int WINAPI MessageBoxA(HWND hWnd, LPCSTR lpText, LPCSTR lpCaption, UINT uType) {
     if (Window* owner = FindWindow(hWnd)) box.window = owner->native;
 
     const char* display = std::getenv("DISPLAY");
-    if (!display || !*display) return Unshown(text, caption, "DISPLAY is not set");
+    const char* wayland = std::getenv("WAYLAND_DISPLAY");
+    if ((!display || !*display) && (!wayland || !*wayland))
+        return Unshown(text, caption, "DISPLAY is not set, nor WAYLAND_DISPLAY");
     int button = -1;
     if (SDL_ShowMessageBox(&box, &button) != 0) return Unshown(text, caption, SDL_GetError());
     // Closing the box with the window manager counts as Escape.

@@ -1,5 +1,9 @@
 // The message queue: SDL's events become posted key messages and sent
 // window messages; the quit request comes last.
+#include <cerrno>
+#include <cstdio>
+#include <cstdlib>
+
 #include "shell/sdl/key_codes.h"
 #include "shell/sdl/state.h"
 
@@ -67,10 +71,12 @@ void SendWindowEvent(const SDL_WindowEvent& event) {
     HWND hWnd = window->handle;
     switch (event.event) {
         case SDL_WINDOWEVENT_FOCUS_GAINED:
+            if (state.wayland) TakePointerLock();
             window->active = true;
             TellActivation(hWnd);
             break;
         case SDL_WINDOWEVENT_FOCUS_LOST:
+            if (state.wayland) ReleasePointerLock();
             window->active = false;
             TellActivation(hWnd);
             break;
@@ -101,6 +107,15 @@ void SendWindowEvent(const SDL_WindowEvent& event) {
     }
 }
 
+// Xlib ends a program whose X server has gone; SDL's Wayland driver instead
+// reports a lost compositor as its one quit event (with no signal handlers
+// and no quit on closing the last window, nothing else makes one here).
+// Without this the loop would go on drawing into nothing, at full speed.
+[[noreturn]] void DisplayLost() {
+    std::fprintf(stderr, "%s: the connection to the display was lost\n", program_invocation_short_name);
+    std::exit(1);
+}
+
 void PumpEvents() {
     if (!state.videoStarted) return;
     SDL_Event event;
@@ -113,8 +128,14 @@ void PumpEvents() {
             case SDL_WINDOWEVENT:
                 SendWindowEvent(event.window);
                 break;
+            case SDL_MOUSEMOTION:
+            case SDL_MOUSEBUTTONDOWN:
+                if (state.wayland) FollowPointer(event);
+                break;
+            case SDL_QUIT:
+                DisplayLost();
             default:
-                break;  // SDL_QUIT too: closing is the window's WM_CLOSE
+                break;
         }
     }
     ReleaseKeysLetGoUnheard();

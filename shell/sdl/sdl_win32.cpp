@@ -1,11 +1,13 @@
 // Tessaline's Win32 services on SDL2, for the Linux desktop.
 //
 // The program is written once against shell/win32.h. On Windows, Windows
-// provides it; here this layer does, on SDL2's X11 video driver (a Wayland
-// desktop runs it through XWayland). All of its state is one struct,
+// provides it; here this layer does, on SDL2's Wayland video driver where
+// WAYLAND_DISPLAY names a compositor that answers, else on its X11 driver (a
+// user's own SDL_VIDEODRIVER wins). All of its state is one struct,
 // sdl_win32::State (state.h); its files are split by concern: windows.cpp,
 // messages.cpp, message_box.cpp, display_mode.cpp, pixel_format.cpp,
-// cursor_keys.cpp, and this one for start-up, shutdown and stock resources.
+// cursor_keys.cpp, pointer_lock.cpp, and this one for start-up, shutdown and
+// stock resources.
 //
 // Provided, and how:
 //  [X] Window classes: a class table. A name registers once (names compare
@@ -43,11 +45,14 @@
 //      default button (OK, Yes); Escape, or closing the box, answers No (OK in
 //      an OK box). Where no box can be shown, the caption and text go to
 //      standard error and the call returns 0: a failure never passes silently.
+//      On Wayland SDL shows the box through zenity, or failing that as an X11
+//      box where DISPLAY is set.
 //  [X] ChangeDisplaySettingsA(mode, CDS_FULLSCREEN) succeeds when the display
 //      offers the size, at the display's own colour depth. SDL changes modes
 //      only with a full-screen window, so the next WS_POPUP window is made full
 //      screen in that mode. ChangeDisplaySettingsA(NULL, 0) takes full-screen
-//      windows back to the desktop's mode.
+//      windows back to the desktop's mode. A Wayland compositor changes no
+//      modes: SDL offers emulated ones, and the frame is scaled to the output.
 //  [X] Pixel formats: double-buffered RGBA window formats at the display's
 //      colour depth, with 16 or 24 depth bits. ChoosePixelFormat fails where a
 //      descriptor asks for more (colour index, no OpenGL, deeper depth, alpha,
@@ -62,10 +67,18 @@
 //      SetCursorPos warps it; both in screen coordinates. ShowCursor keeps
 //      Windows' display counter; the cursor is hidden over the program's
 //      windows while it is below zero.
+//  [X] Cursor on Wayland, where no client reads or moves the pointer: a
+//      virtual pointer that SetCursorPos sets and GetCursorPos reads, moved by
+//      relative motion while a window has the focus and the pointer is locked
+//      into it (SDL's relative mode, taken on the focus; motion counts from the
+//      first click into the window). It starts at a new window's centre. While
+//      locked the cursor is hidden whatever ShowCursor says: a shown cursor
+//      would only stand still.
 //  [X] The screen saver stays off while SDL's video runs (SDL's default); that
 //      stands for the program refusing SC_SCREENSAVE and SC_MONITORPOWER.
 //  [X] Ctrl+C in a terminal ends the program, as in a Windows console: SDL's
-//      signal handlers are not installed.
+//      signal handlers are not installed. A lost display ends it with exit
+//      code 1: Xlib does so on X11, the layer on Wayland.
 //  [X] Nothing leaks: every window, context and device context is released by
 //      its own release call, and a stale handle fails the call, so a second
 //      teardown releases nothing twice. ShutdownSdlWin32, called by main after
@@ -84,12 +97,15 @@
 //      window manager's icon and the X arrow.
 //  [ ] Message-box button sets other than OK and Yes/No: reported on standard
 //      error and answered 0.
-//  [ ] Native Wayland: the X11 driver is always used, since the cursor services
-//      and GLUT need an X display.
+//  [ ] On Wayland the pointer is not pinned while no window of the program has
+//      the focus (no client can hold it then); and with no X server to ask, a
+//      key held while no window has the focus counts as let go.
 #include "shell/sdl/sdl_win32.h"
 
 #include <cerrno>
 #include <cstdio>
+#include <cstdlib>
+#include <cstring>
 
 #include "shell/sdl/state.h"
 
@@ -101,7 +117,12 @@ bool StartVideo() {
     if (state.videoStarted) return true;
 
     SDL_SetHint(SDL_HINT_NO_SIGNAL_HANDLERS, "1");
-    SDL_SetHintWithPriority(SDL_HINT_VIDEODRIVER, "x11", SDL_HINT_OVERRIDE);
+    // Closing is the window's WM_CLOSE; a quit event means the display is lost.
+    SDL_SetHint(SDL_HINT_QUIT_ON_LAST_WINDOW_CLOSE, "0");
+    // Wayland where a compositor is named and answers, else X11; the user's
+    // own SDL_VIDEODRIVER wins over this hint.
+    const char* wayland = std::getenv("WAYLAND_DISPLAY");
+    SDL_SetHint(SDL_HINT_VIDEODRIVER, wayland && *wayland ? "wayland,x11" : "x11");
     if (SDL_InitSubSystem(SDL_INIT_VIDEO) != 0) {
         if (!state.videoFailureReported) {
             std::fprintf(stderr, "%s: no display to open a window on: %s\n", program_invocation_short_name,
@@ -111,6 +132,7 @@ bool StartVideo() {
         return false;
     }
     state.videoStarted = true;
+    state.wayland = std::strcmp(SDL_GetCurrentVideoDriver(), "wayland") == 0;
     ApplyCursorVisibility();
     return true;
 }

@@ -49,6 +49,12 @@ struct Context {
     int pixelFormat;
 };
 
+// Whether motion moves the virtual pointer on Wayland: only once a window
+// has the focus and the user has clicked into it. Before that click a
+// compositor may not hold the lock yet (weston grants it on a click) and
+// reports each move twice, as absolute and as relative motion.
+enum class PointerLock { kNone, kAsked, kHeld };
+
 struct State {
     bool videoStarted = false;
     bool videoFailureReported = false;
@@ -75,6 +81,12 @@ struct State {
 
     int cursorCount = 0;  // Windows' display counter: shown while >= 0
     Display* pointerDisplay = nullptr;
+
+    // On Wayland no client reads or moves the pointer: the cursor services
+    // keep a virtual one, in screen coordinates (pointer_lock.cpp).
+    bool wayland = false;
+    POINT virtualPointer = {};
+    PointerLock pointerLock = PointerLock::kNone;
 };
 
 extern State state;
@@ -108,6 +120,14 @@ void TellSize(HWND hWnd, WPARAM kind, int width, int height);
 bool MakeNativeWindow(Window& window);
 
 void ApplyCursorVisibility();
+
+// The virtual pointer on Wayland: placed at a new window's centre, locked
+// while a window has the focus, moved by the motion SDL reports once the
+// user has clicked into the window.
+void PlaceVirtualPointer(const Window& window);
+void TakePointerLock();
+void ReleasePointerLock();
+void FollowPointer(const SDL_Event& event);
 
 // Asks the X server whether a key is down now.
 bool KeyIsDown(int virtualKey);

@@ -69,6 +69,7 @@ bool MakeNativeWindow(Window& window) {
         return false;
     }
     window.native = native;
+    if (state.wayland) PlaceVirtualPointer(window);
     if (window.visible) SDL_ShowWindow(native);
     ApplyCursorVisibility();
     return true;
