@@ -1,8 +1,9 @@
-// The program's InitGL never fails. This binary's renderer refuses in its
-// place (the linker takes these definitions and never needs render/'s), so
-// that creation's last failure path runs.
+// InitGL never fails; in this binary a renderer that refuses takes its place
+// (the linker never needs render/'s), so that creation's last failure runs.
+#include <gtest/gtest.h>
+
 #include "render/render.h"
-#include "tests/shell/creation_failure.h"
+#include "shell/shell.h"
 #include "tests/shell/shell_test.h"
 
 int InitGL() { return FALSE; }
@@ -10,16 +11,14 @@ void ReSizeGLScene(int, int) {}
 
 namespace {
 
-class GLInitialisation : public ShellTest {};
-
-TEST_F(GLInitialisation, AFailureGivesEverythingBackAndEndsTheProgramWithOne) {
-    ExpectCreationFailure({"GL initialisation",
-                           "",
-                           0,
-                           "Initialization Failed.",
-                           {MODE_CHANGE, "ShowCursor(0)", "wglMakeCurrent(dc1, rc1)", MODE_RESTORE, "ShowCursor(1)",
-                            "wglMakeCurrent(null, null)", "wglDeleteContext(rc1)", "ReleaseDC(window1, dc1)",
-                            "DestroyWindow(window1)", CLASS_REMOVAL}});
+TEST(GLInitialisation, AFailureGivesEverythingBackThenSaysSo) {
+    StartAfresh();
+    EXPECT_FALSE(CreateGLWindow("Tessaline", 640, 480, 16, true));
+    EXPECT_EQ(scripted.boxes, std::vector<std::string>{Error("Initialization Failed.")});
+    EXPECT_EQ(Calls(scripted.log.size() - 10), "SetForegroundWindow SetFocus ChangeDisplaySettingsA ShowCursor " +
+                                                   std::string("wglMakeCurrent wglDeleteContext ReleaseDC ") +
+                                                   "DestroyWindow UnregisterClassA MessageBoxA");
+    ExpectNothingHeld();
 }
 
 }  // namespace

@@ -1,188 +1,76 @@
-#include <algorithm>
-#include <cstdint>
-#include <string>
-#include <vector>
+#include <gtest/gtest.h>
 
+#include "shell/shell.h"
 #include "tests/shell/shell_test.h"
 
 namespace {
 
-using Lines = std::vector<std::string>;
+const WPARAM ABOVE_32_BITS = static_cast<WPARAM>(0x700000000ull);
+const LRESULT DEFAULTED = 0xDEF;  // what the scripted DefWindowProcA answers
 
-// A window of the program's class, as CreateWindowExA would leave it, so
-// that default processing can send messages back to WndProc.
-class WindowProcedure : public ShellTest {
-protected:
-    void SetUp() override {
-        ShellTest::SetUp();
-        window = scripted.NewHandle<HWND>(ScriptedWin32::Kind::window);
-        scripted.windows[window] = ScriptedWindow{"OpenGL", WndProc, 0, 0, RECT{0, 0, 656, 519}, 640, 480,
-                                                  true,     nullptr, 0};
-        scripted.defaultResult = 0x5EED;  // so that a result passed on shows
-    }
-    LRESULT Deliver(UINT message, WPARAM wParam, LPARAM lParam) {
-        return WndProc(window, message, wParam, lParam);
-    }
-    bool QuitPosted() {
-        int exitCode = -1;
-        return scripted.QuitWaiting(&exitCode) && exitCode == 0;
-    }
-    HWND window;
+// Each message starts from: active as the row's opposite (else true), only
+// the S entry of the held-key table set, no viewport yet.
+struct Message {
+    const char* name;
+    UINT message;
+    WPARAM wParam;
+    LPARAM lParam;
+    LRESULT result;
+    const char* calls;
+    int active;       // after; -1: untouched
+    int key;          // the table entry to look at
+    bool held;        // that entry after; every other as before
+    int viewport[2];  // after
 };
 
-const uint64_t ABOVE_32_BITS = 0x700000000ull;
+TEST(WindowProcedure, AnswersEachMessageByItsTable) {
+    const Message messages[] = {
+        {"activated", WM_ACTIVATE, WA_ACTIVE, 0, 0, "", 1, 'S', true, {-1, -1}},
+        {"deactivated, not minimised", WM_ACTIVATE, WA_INACTIVE, 0, 0, "", 1, 'S', true, {-1, -1}},
+        {"minimised", WM_ACTIVATE, 0x10000, 0, 0, "", 0, 'S', true, {-1, -1}},
+        {"bits above the low 32 only", WM_ACTIVATE, ABOVE_32_BITS | WA_ACTIVE, 0, 0, "", 1, 'S', true, {-1, -1}},
+        {"screen saver", WM_SYSCOMMAND, SC_SCREENSAVE, 0, 0, "", -1, 'S', true, {-1, -1}},
+        {"monitor power", WM_SYSCOMMAND, SC_MONITORPOWER, 0, 0, "", -1, 'S', true, {-1, -1}},
+        {"screen saver, low bits set", WM_SYSCOMMAND, SC_SCREENSAVE | 2, 0, DEFAULTED, "DefWindowProcA", -1, 'S',
+         true, {-1, -1}},
+        {"minimise command", WM_SYSCOMMAND, SC_MINIMIZE, 0, DEFAULTED, "DefWindowProcA", -1, 'S', true, {-1, -1}},
+        {"close", WM_CLOSE, 0, 0, 0, "PostQuitMessage", -1, 'S', true, {-1, -1}},
+        {"W pressed", WM_KEYDOWN, 'W', 1, DEFAULTED, "DefWindowProcA", -1, 'W', true, {-1, -1}},
+        {"W repeated", WM_KEYDOWN, 'W', 0x40000001, DEFAULTED, "DefWindowProcA", -1, 'W', false, {-1, -1}},
+        {"Escape", WM_KEYDOWN, VK_ESCAPE, 1, DEFAULTED, "PostQuitMessage DefWindowProcA", -1, VK_ESCAPE, true,
+         {-1, -1}},
+        {"Escape repeated", WM_KEYDOWN, VK_ESCAPE, 0x40000001, DEFAULTED, "PostQuitMessage DefWindowProcA", -1,
+         VK_ESCAPE, false, {-1, -1}},
+        {"a code of 256 and more", WM_KEYDOWN, 0x100 | 'W', 1, DEFAULTED, "DefWindowProcA", -1, 'W', false, {-1, -1}},
+        {"S released", WM_KEYUP, 'S', static_cast<LPARAM>(0xC0000001), 0, "", -1, 'S', false, {-1, -1}},
+        {"a code of 256 and more released", WM_KEYUP, 0x100 | 'S', 0, 0, "", -1, 'S', true, {-1, -1}},
+        {"a code past 32 bits released", WM_KEYUP, ABOVE_32_BITS | 'S', 0, 0, "", -1, 'S', true, {-1, -1}},
+        {"sized", WM_SIZE, SIZE_RESTORED, 0x01E00280, 0, "glViewport", -1, 'S', true, {640, 480}},
+        {"halves unsigned", WM_SIZE, 2 /* maximised */, static_cast<LPARAM>(0x8001FFFF), 0, "glViewport", -1,
+         'S', true, {65535, 32769}},
+        {"anything else", WM_SETFOCUS, 0x1234, -2, DEFAULTED, "DefWindowProcA", -1, 'S', true, {-1, -1}},
+    };
+    const HWND window = reinterpret_cast<HWND>(0x5170);
+    for (const Message& m : messages) {
+        SCOPED_TRACE(m.name);
+        StartAfresh();
+        hWnd = reinterpret_cast<HWND>(0x0BAD);  // the message's own window is the one passed on
+        scripted.windowClass.lpfnWndProc = WndProc;
+        active = m.active != 1;
+        keys['S'] = true;
 
-TEST_F(WindowProcedure, ActivationLooksOnlyAtTheHighWordOfWParam) {
-    struct Case {
-        const char* name;
-        WPARAM wParam;
-        bool active;
-    };
-    const Case cases[] = {
-        {"activated", WA_ACTIVE, true},
-        {"deactivated, not minimised", WA_INACTIVE, true},
-        {"deactivated and minimised", 0x10000, false},
-        {"activated while minimised", 0x10001, false},
-        {"all of the high word", 0xFFFF0000, false},
-        {"bits above the low 32 only", ABOVE_32_BITS | WA_ACTIVE, true},
-    };
-    for (const Case& c : cases) {
-        SCOPED_TRACE(c.name);
-        scripted.log.clear();
-        active = !c.active;
-        EXPECT_EQ(Deliver(WM_ACTIVATE, c.wParam, 0), 0);
-        EXPECT_EQ(active, c.active);
-        EXPECT_TRUE(scripted.log.empty()) << "no default processing";
-    }
-}
+        EXPECT_EQ(WndProc(window, m.message, m.wParam, m.lParam), m.result);
 
-TEST_F(WindowProcedure, RefusesTheScreenSaverAndMonitorPowerAndDefaultsOtherSystemCommands) {
-    struct Case {
-        const char* name;
-        WPARAM command;
-        const char* defaulted;  // the default processing asked for, if any
-    };
-    const Case cases[] = {
-        {"screen saver", SC_SCREENSAVE, nullptr},
-        {"monitor power", SC_MONITORPOWER, nullptr},
-        {"screen saver with low bits: whole values are compared", SC_SCREENSAVE | 0x2,
-         "DefWindowProcA(window1, WM_SYSCOMMAND, 0xf142, 0xc80064)"},
-        {"monitor power with low bits", SC_MONITORPOWER | 0x2,
-         "DefWindowProcA(window1, WM_SYSCOMMAND, 0xf172, 0xc80064)"},
-        {"minimise", SC_MINIMIZE, "DefWindowProcA(window1, WM_SYSCOMMAND, 0xf020, 0xc80064)"},
-        {"restore", SC_RESTORE, "DefWindowProcA(window1, WM_SYSCOMMAND, 0xf120, 0xc80064)"},
-    };
-    for (const Case& c : cases) {
-        SCOPED_TRACE(c.name);
-        scripted.log.clear();
-        LRESULT result = Deliver(WM_SYSCOMMAND, c.command, 0x00C80064);
-        EXPECT_EQ(result, c.defaulted ? 0x5EED : 0);
-        EXPECT_EQ(scripted.log, c.defaulted ? Lines{c.defaulted} : Lines{});
-    }
-}
-
-TEST_F(WindowProcedure, TheCloseCommandComesBackAsACloseThatAsksToQuit) {
-    EXPECT_EQ(Deliver(WM_SYSCOMMAND, SC_CLOSE, 0), 0x5EED);
-    EXPECT_EQ(scripted.log, (Lines{"DefWindowProcA(window1, WM_SYSCOMMAND, 0xf060, 0x0)", "PostQuitMessage(0)"}));
-    EXPECT_TRUE(QuitPosted());
-}
-
-TEST_F(WindowProcedure, CloseAsksToQuitAndLeavesTheWindowStanding) {
-    EXPECT_EQ(Deliver(WM_CLOSE, 0, 0), 0);
-    EXPECT_EQ(scripted.log, Lines{"PostQuitMessage(0)"});
-    EXPECT_EQ(scripted.windows.count(window), 1u);
-    EXPECT_TRUE(QuitPosted());
-}
-
-TEST_F(WindowProcedure, KeyDownMarksTheFirstPressOnlyAndAlwaysDefaults) {
-    struct Case {
-        const char* name;
-        WPARAM key;
-        LPARAM lParam;
-        int marked;  // the entry set, or -1 for none
-        Lines calls;
-    };
-    const Case cases[] = {
-        {"first press of W", 'W', 0x00000001, 'W', {"DefWindowProcA(window1, WM_KEYDOWN, 0x57, 0x1)"}},
-        {"auto-repeat of W", 'W', 0x40000001, -1, {"DefWindowProcA(window1, WM_KEYDOWN, 0x57, 0x40000001)"}},
-        {"first press of F1", VK_F1, 0x003B0001, VK_F1, {"DefWindowProcA(window1, WM_KEYDOWN, 0x70, 0x3b0001)"}},
-        {"auto-repeat of F1", VK_F1, 0x403B0001, -1, {"DefWindowProcA(window1, WM_KEYDOWN, 0x70, 0x403b0001)"}},
-        {"first press of Escape", VK_ESCAPE, 0x00010001, VK_ESCAPE,
-         {"PostQuitMessage(0)", "DefWindowProcA(window1, WM_KEYDOWN, 0x1b, 0x10001)"}},
-        {"auto-repeat of Escape still asks to quit", VK_ESCAPE, 0x40010001, -1,
-         {"PostQuitMessage(0)", "DefWindowProcA(window1, WM_KEYDOWN, 0x1b, 0x40010001)"}},
-        {"a code of 256 is ignored", 256, 0x00000001, -1, {"DefWindowProcA(window1, WM_KEYDOWN, 0x100, 0x1)"}},
-        {"a code past the low 32 bits is not cut down to W", ABOVE_32_BITS | 'W', 0x00000001, -1,
-         {"DefWindowProcA(window1, WM_KEYDOWN, 0x700000057, 0x1)"}},
-    };
-    for (const Case& c : cases) {
-        SCOPED_TRACE(c.name);
-        SetUp();
-        EXPECT_EQ(Deliver(WM_KEYDOWN, c.key, c.lParam), 0x5EED);
-        for (int entry = 0; entry < 256; ++entry) EXPECT_EQ(keys[entry], entry == c.marked) << "entry " << entry;
-        EXPECT_EQ(scripted.log, c.calls);
-        EXPECT_EQ(QuitPosted(), c.calls.front() == "PostQuitMessage(0)");
-    }
-}
-
-TEST_F(WindowProcedure, KeyUpClearsItsEntryWithoutDefaultProcessing) {
-    struct Case {
-        const char* name;
-        WPARAM key;
-        int cleared;  // the entry cleared, or -1 for none
-    };
-    const Case cases[] = {
-        {"W", 'W', 'W'},
-        {"F1", VK_F1, VK_F1},
-        {"the last entry", 255, 255},
-        {"a code of 256 is ignored", 256, -1},
-        {"a code past the low 32 bits is not cut down to F1", ABOVE_32_BITS | VK_F1, -1},
-    };
-    for (const Case& c : cases) {
-        SCOPED_TRACE(c.name);
-        scripted.log.clear();
-        std::fill(std::begin(keys), std::end(keys), true);
-        EXPECT_EQ(Deliver(WM_KEYUP, c.key, 0xC0000001), 0);
-        for (int entry = 0; entry < 256; ++entry) EXPECT_EQ(keys[entry], entry != c.cleared) << "entry " << entry;
-        EXPECT_TRUE(scripted.log.empty());
-    }
-}
-
-TEST_F(WindowProcedure, SizeResizesTheSceneFromTheUnsignedHalvesOfLParam) {
-    struct Case {
-        const char* name;
-        WPARAM kind;
-        LPARAM lParam;
-        const char* viewport;  // as ReSizeGLScene sets it
-    };
-    const Case cases[] = {
-        {"640 x 480", SIZE_RESTORED, 0x01E00280, "glViewport(0, 0, 640, 480)"},
-        {"a height of 0 is taken as 1", SIZE_RESTORED, 0x00000320, "glViewport(0, 0, 800, 1)"},
-        {"minimised to 0 x 0", SIZE_MINIMIZED, 0, "glViewport(0, 0, 0, 1)"},
-        {"halves are unsigned", SIZE_RESTORED, 0xFFFFFFFF, "glViewport(0, 0, 65535, 65535)"},
-        {"bits above the low 32 are not looked at", SIZE_RESTORED, static_cast<LPARAM>(ABOVE_32_BITS | 0x00C80140),
-         "glViewport(0, 0, 320, 200)"},
-    };
-    for (const Case& c : cases) {
-        SCOPED_TRACE(c.name);
-        scripted.log.clear();
-        EXPECT_EQ(Deliver(WM_SIZE, c.kind, c.lParam), 0);
-        EXPECT_EQ(scripted.log, Lines{c.viewport});
-    }
-}
-
-TEST_F(WindowProcedure, AnyOtherMessageGetsDefaultProcessingWithItsOwnArguments) {
-    // The global hWnd is null (as during CreateWindowExA) or another window:
-    // default processing gets the window the message came with either way.
-    HWND otherWindow = scripted.NewHandle<HWND>(ScriptedWin32::Kind::window);
-    for (HWND global : {static_cast<HWND>(nullptr), otherWindow}) {
-        SCOPED_TRACE(global ? "global hWnd is another window" : "global hWnd is null");
-        scripted.log.clear();
-        hWnd = global;
-        EXPECT_EQ(Deliver(WM_SETFOCUS, 0x1234, -2), 0x5EED);
-        EXPECT_EQ(Deliver(WM_NULL, 0, 0), 0x5EED);
-        EXPECT_EQ(scripted.log, (Lines{"DefWindowProcA(window1, 0x7, 0x1234, 0xfffffffffffffffe)",
-                                       "DefWindowProcA(window1, 0x0, 0x0, 0x0)"}));
+        EXPECT_EQ(Calls(), m.calls);
+        EXPECT_EQ(active, m.active != 0);
+        for (int key = 0; key < 256; ++key)
+            EXPECT_EQ(keys[key], key == m.key ? m.held : key == 'S') << "entry " << key;
+        EXPECT_TRUE(scripted.viewport[0] == m.viewport[0] && scripted.viewport[1] == m.viewport[1]);
+        EXPECT_EQ(scripted.quitCode, 0);
+        if (m.result == DEFAULTED) {
+            EXPECT_TRUE(scripted.defaulted.hwnd == window && scripted.defaulted.message == m.message &&
+                        scripted.defaulted.wParam == m.wParam && scripted.defaulted.lParam == m.lParam);
+        }
     }
 }
 

@@ -1,94 +1,90 @@
+// Input, messages and boxes of the scripted Win32.
 #include "tests/support/scripted_win32.h"
-
-#include <gtest/gtest.h>
 
 ScriptedWin32 scripted;
 
-HINSTANCE ScriptedWin32::Instance() {
-    return reinterpret_cast<HINSTANCE>(static_cast<uintptr_t>(Kind::instance) << 16);
+bool ScriptedWin32::Call(const char* service) {
+    if (std::string(service) != "GetKeyState" || log.empty() || log.back() != service) log.push_back(service);
+    int nth = ++calls[service];
+    auto fails = failing.find(service);
+    return fails != failing.end() && fails->second == nth;
 }
 
-bool ScriptedWin32::Call(const std::string& service, const std::string& arguments) {
-    log.push_back(service + "(" + arguments + ")");
-    int count = ++callCounts[service];
-    auto failure = failures.find(service);
-    return failure != failures.end() && (failure->second == 0 || failure->second == count);
+SHORT WINAPI GetKeyState(int nVirtKey) {
+    scripted.Call("GetKeyState");
+    scripted.keysAsked.push_back(nVirtKey);
+    return nVirtKey >= 0 && nVirtKey < 256 && scripted.held[nVirtKey] ? static_cast<SHORT>(0xFF80) : 0;
 }
 
-std::vector<std::string> ScriptedWin32::Calls(std::initializer_list<std::string> services) const {
-    std::vector<std::string> calls;
-    for (const std::string& line : log)
-        for (const std::string& service : services)
-            if (line.compare(0, service.size() + 1, service + "(") == 0) calls.push_back(line);
-    return calls;
+BOOL WINAPI GetCursorPos(LPPOINT lpPoint) {
+    if (scripted.Call("GetCursorPos")) return FALSE;
+    *lpPoint = scripted.cursor;
+    return TRUE;
 }
 
-// --- The script ------------------------------------------------------------
-
-void ScriptedWin32::Input(UINT message, WPARAM wParam, LPARAM lParam) {
-    script.push_back(Step{MSG{nullptr, message, wParam, lParam, 0, POINT{0, 0}}, 0, nullptr});
+BOOL WINAPI SetCursorPos(int X, int Y) {
+    if (scripted.Call("SetCursorPos")) return FALSE;
+    scripted.cursor = POINT{X, Y};
+    return TRUE;
 }
 
-void ScriptedWin32::Idle(int passes) {
-    if (passes > 0) script.push_back(Step{MSG{}, passes, nullptr});
+int WINAPI ShowCursor(BOOL bShow) {
+    scripted.Call("ShowCursor");
+    return scripted.cursorCount += bShow ? 1 : -1;
 }
 
-void ScriptedWin32::Then(std::function<void()> action) { script.push_back(Step{MSG{}, 0, std::move(action)}); }
-
-void ScriptedWin32::Post(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
-    posted.push_back(MSG{window, message, wParam, lParam, 0, POINT{0, 0}});
+int WINAPI MessageBoxA(HWND hWnd, LPCSTR lpText, LPCSTR lpCaption, UINT uType) {
+    scripted.boxes.push_back(std::string(hWnd ? "owned " : "") + lpCaption + "|" + lpText + "|" + std::to_string(uType));
+    if (scripted.Call("MessageBoxA")) return 0;
+    int answer = scripted.answers.empty() ? IDOK : scripted.answers.front();
+    if (!scripted.answers.empty()) scripted.answers.pop_front();
+    return answer;
 }
 
-// --- The system ------------------------------------------------------------
-
-LRESULT ScriptedWin32::Send(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
-    auto found = windows.find(window);
-    if (found == windows.end()) return 0;
-    return found->second.proc(window, message, wParam, lParam);
-}
-
-bool ScriptedWin32::NextMessage(MSG* message) {
-    if (!posted.empty()) {
-        *message = posted.front();
-        posted.pop_front();
-        return true;
+// Windows' order: the quit once nothing else waits, then input. A script
+// run out ends the program with 99; so does a loop that never stops looking.
+BOOL WINAPI PeekMessageA(LPMSG lpMsg, HWND hWnd, UINT wMsgFilterMin, UINT wMsgFilterMax, UINT wRemoveMsg) {
+    bool refused = scripted.Call("PeekMessageA") || hWnd || wMsgFilterMin || wMsgFilterMax || wRemoveMsg != PM_REMOVE;
+    if (refused && scripted.calls["PeekMessageA"] < 1000) return FALSE;
+    std::deque<Step>& script = scripted.script;
+    for (; !script.empty() && script.front().message == CURSOR; script.pop_front())
+        scripted.cursor = POINT{static_cast<LONG>(script.front().wParam), static_cast<LONG>(script.front().lParam)};
+    Step next = {WM_QUIT, 99, 0};
+    if (scripted.quitPosted) {
+        next = Step{WM_QUIT, static_cast<WPARAM>(scripted.quitCode), 0};
+        scripted.quitPosted = false;
+    } else if (!script.empty() && scripted.calls["PeekMessageA"] < 1000) {
+        next = script.front();
+        script.pop_front();
     }
-    if (quitPosted) {
-        quitPosted = false;
-        *message = MSG{nullptr, WM_QUIT, static_cast<WPARAM>(quitCode), 0, 0, POINT{0, 0}};
-        return true;
-    }
-    while (!script.empty()) {
-        Step& step = script.front();
-        if (step.action) {
-            std::function<void()> action = std::move(step.action);
-            script.pop_front();
-            action();
-        } else if (step.idlePasses > 0) {
-            if (--step.idlePasses == 0) script.pop_front();
-            return false;
-        } else {
-            *message = step.message;
-            message->hwnd = focus;
-            script.pop_front();
-            return true;
-        }
-    }
-    // A loop that never waits would spin here for ever: stop it, loudly.
-    ADD_FAILURE() << "the program looked for a message after the script's last step";
-    *message = MSG{nullptr, WM_QUIT, static_cast<WPARAM>(-1), 0, 0, POINT{0, 0}};
-    return true;
+    if (next.message == IDLE) return FALSE;
+    *lpMsg = MSG{scripted.window, next.message, next.wParam, next.lParam, 0, POINT{0, 0}};
+    if (next.wParam < 256 && (next.message == WM_KEYDOWN || next.message == WM_KEYUP))
+        scripted.held[next.wParam] = next.message == WM_KEYDOWN;
+    return TRUE;
 }
 
-bool ScriptedWin32::TakeAnswer(int* button) {
-    if (answers.empty()) return false;
-    *button = answers.front();
-    answers.pop_front();
-    return true;
+BOOL WINAPI TranslateMessage(const MSG*) {
+    scripted.Call("TranslateMessage");
+    return FALSE;
 }
 
-ScriptedWindow* ScriptedWin32::WindowOf(HDC dc) {
-    for (auto& window : windows)
-        if (dc && window.second.dc == dc) return &window.second;
-    return nullptr;
+LRESULT WINAPI DispatchMessageA(const MSG* lpMsg) {
+    if (scripted.Call("DispatchMessageA") || !lpMsg->hwnd || lpMsg->hwnd != scripted.window) return 0;
+    return scripted.windowClass.lpfnWndProc(lpMsg->hwnd, lpMsg->message, lpMsg->wParam, lpMsg->lParam);
+}
+
+void WINAPI PostQuitMessage(int nExitCode) {
+    if (scripted.Call("PostQuitMessage")) return;  // lost
+    scripted.quitPosted = true;
+    scripted.quitCode = nExitCode;
+}
+
+// Answers 0xDEF, so that a result passed on shows; the close command comes
+// back as WM_CLOSE, as on Windows.
+LRESULT WINAPI DefWindowProcA(HWND hWnd, UINT Msg, WPARAM wParam, LPARAM lParam) {
+    if (scripted.Call("DefWindowProcA")) return 0;
+    scripted.defaulted = MSG{hWnd, Msg, wParam, lParam, 0, POINT{0, 0}};
+    if (Msg == WM_SYSCOMMAND && (wParam & 0xFFF0) == SC_CLOSE) scripted.windowClass.lpfnWndProc(hWnd, WM_CLOSE, 0, 0);
+    return 0xDEF;
 }

@@ -1,142 +1,167 @@
-// Module, window classes, windows and their device contexts in the scripted
-// Win32.
-#include "tests/support/log_format.h"
+// The window class, the one window, its device context and pixel format,
+// the rendering context and the display mode of the scripted Win32.
+#include <cstdio>
+#include <cstring>
+
 #include "tests/support/scripted_win32.h"
 
 namespace {
 
-// The frame that a captioned window adds around its client area, as on a
-// 96-dpi Windows 10 desktop; a pop-up window has none.
-const DWORD CAPTION = 0x00C00000;
-RECT Frame(DWORD style) { return style & CAPTION ? RECT{8, 31, 8, 8} : RECT{0, 0, 0, 0}; }
+const HINSTANCE INSTANCE = reinterpret_cast<HINSTANCE>(0x400000);
+const RECT CAPTION_FRAME = {8, 31, 8, 8};  // a captioned window's border, as at 96 dpi
 
-std::string Rect(const RECT& r) {
-    return "{" + Join({std::to_string(r.left), std::to_string(r.top), std::to_string(r.right),
-                       std::to_string(r.bottom)}) + "}";
-}
-
-ScriptedWindow* Find(HWND window) {
-    auto found = scripted.windows.find(window);
-    return found == scripted.windows.end() ? nullptr : &found->second;
-}
+bool Captioned(DWORD style) { return (style & 0x00C00000) != 0; }
 
 }  // namespace
 
 HMODULE WINAPI GetModuleHandleA(LPCSTR lpModuleName) {
-    if (scripted.Call("GetModuleHandleA", Quote(lpModuleName)) || lpModuleName) return nullptr;
-    return ScriptedWin32::Instance();
+    return scripted.Call("GetModuleHandleA") || lpModuleName ? nullptr : INSTANCE;
 }
 
 HICON WINAPI LoadIconA(HINSTANCE hInstance, LPCSTR lpIconName) {
-    if (scripted.Call("LoadIconA", Join({Name(hInstance), Resource(lpIconName)}))) return nullptr;
-    return scripted.NewHandle<HICON>(ScriptedWin32::Kind::icon);
+    if (scripted.Call("LoadIconA") || hInstance || lpIconName != IDI_WINLOGO) return nullptr;
+    return scripted.NewHandle<HICON>();
 }
 
 HCURSOR WINAPI LoadCursorA(HINSTANCE hInstance, LPCSTR lpCursorName) {
-    if (scripted.Call("LoadCursorA", Join({Name(hInstance), Resource(lpCursorName)}))) return nullptr;
-    return scripted.NewHandle<HCURSOR>(ScriptedWin32::Kind::cursor);
+    if (scripted.Call("LoadCursorA") || hInstance || lpCursorName != IDC_ARROW) return nullptr;
+    return scripted.NewHandle<HCURSOR>();
 }
 
-ATOM WINAPI RegisterClassA(const WNDCLASSA* c) {
-    std::string record = "{" +
-                         Join({Hex(c->style), c->lpfnWndProc ? "proc" : "null", std::to_string(c->cbClsExtra),
-                               std::to_string(c->cbWndExtra), Name(c->hInstance), Name(c->hIcon), Name(c->hCursor),
-                               Name(c->hbrBackground), Quote(c->lpszMenuName), Quote(c->lpszClassName)}) +
-                         "}";
-    if (scripted.Call("RegisterClassA", record)) return 0;
-    if (!c->lpszClassName || scripted.classes.count(c->lpszClassName)) return 0;  // already registered
-    scripted.classes[c->lpszClassName] = *c;
-    return static_cast<ATOM>(0xC000 + scripted.classes.size());
+ATOM WINAPI RegisterClassA(const WNDCLASSA* lpWndClass) {
+    if (scripted.Call("RegisterClassA") || scripted.classRegistered) return 0;
+    scripted.windowClass = *lpWndClass;
+    scripted.registered = lpWndClass->hInstance;
+    scripted.classRegistered = true;
+    return 1;
 }
 
 BOOL WINAPI UnregisterClassA(LPCSTR lpClassName, HINSTANCE hInstance) {
-    if (scripted.Call("UnregisterClassA", Join({Quote(lpClassName), Name(hInstance)}))) return FALSE;
-    auto found = scripted.classes.find(lpClassName ? lpClassName : "");
-    if (found == scripted.classes.end() || found->second.hInstance != hInstance) return FALSE;
-    // As on Windows, a class goes only once no window of it is left.
-    for (const auto& window : scripted.windows)
-        if (window.second.className == found->first) return FALSE;
-    scripted.classes.erase(found);
-    return TRUE;
-}
-
-BOOL WINAPI AdjustWindowRectEx(LPRECT lpRect, DWORD dwStyle, BOOL bMenu, DWORD dwExStyle) {
-    if (scripted.Call("AdjustWindowRectEx",
-                      Join({Rect(*lpRect), Hex(dwStyle), std::to_string(bMenu), Hex(dwExStyle)})))
+    if (scripted.Call("UnregisterClassA") || !scripted.classRegistered || std::strcmp(lpClassName, "OpenGL") ||
+        hInstance != scripted.registered)
         return FALSE;
-    RECT frame = Frame(dwStyle);
-    lpRect->left -= frame.left;
-    lpRect->top -= frame.top;
-    lpRect->right += frame.right;
-    lpRect->bottom += frame.bottom;
+    scripted.classRegistered = false;
     return TRUE;
 }
 
+LONG WINAPI ChangeDisplaySettingsA(DEVMODEA* lpDevMode, DWORD dwFlags) {
+    if (scripted.Call("ChangeDisplaySettingsA")) return DISP_CHANGE_FAILED;
+    if (lpDevMode) scripted.mode = *lpDevMode;
+    if (lpDevMode && (!scripted.modeOffered || dwFlags != CDS_FULLSCREEN)) return DISP_CHANGE_BADMODE;
+    scripted.modeChanged = lpDevMode != nullptr;
+    return DISP_CHANGE_SUCCESSFUL;
+}
+
+BOOL WINAPI AdjustWindowRectEx(LPRECT lpRect, DWORD dwStyle, BOOL bMenu, DWORD) {
+    if (scripted.Call("AdjustWindowRectEx") || bMenu) return FALSE;
+    if (!Captioned(dwStyle)) return TRUE;
+    *lpRect = RECT{lpRect->left - CAPTION_FRAME.left, lpRect->top - CAPTION_FRAME.top,
+                   lpRect->right + CAPTION_FRAME.right, lpRect->bottom + CAPTION_FRAME.bottom};
+    return TRUE;
+}
+
+// Sends the first size message before returning, as Windows does.
 HWND WINAPI CreateWindowExA(DWORD dwExStyle, LPCSTR lpClassName, LPCSTR lpWindowName, DWORD dwStyle, int X, int Y,
                             int nWidth, int nHeight, HWND hWndParent, HMENU hMenu, HINSTANCE hInstance,
                             LPVOID lpParam) {
-    if (scripted.Call("CreateWindowExA",
-                      Join({Hex(dwExStyle), Quote(lpClassName), Quote(lpWindowName), Hex(dwStyle), std::to_string(X),
-                            std::to_string(Y), std::to_string(nWidth), std::to_string(nHeight), Name(hWndParent),
-                            Name(hMenu), Name(hInstance), Name(lpParam)})))
+    if (scripted.Call("CreateWindowExA") || !scripted.classRegistered || std::strcmp(lpClassName, "OpenGL") ||
+        hWndParent || hMenu || lpParam || hInstance != scripted.registered)
         return nullptr;
-    auto windowClass = scripted.classes.find(lpClassName ? lpClassName : "");
-    if (windowClass == scripted.classes.end()) return nullptr;
-
-    RECT frame = Frame(dwStyle);
-    LONG clientWidth = nWidth - frame.left - frame.right;
-    LONG clientHeight = nHeight - frame.top - frame.bottom;
-    HWND window = scripted.NewHandle<HWND>(ScriptedWin32::Kind::window);
-    scripted.windows[window] = ScriptedWindow{lpClassName,  windowClass->second.lpfnWndProc,
-                                              dwExStyle,    dwStyle,
-                                              RECT{X, Y, X + nWidth, Y + nHeight},
-                                              clientWidth,  clientHeight,
-                                              false,        nullptr,
-                                              0};
-    // Windows sizes the new window before CreateWindowExA returns.
-    scripted.Send(window, WM_SIZE, SIZE_RESTORED, MAKELONG(clientWidth, clientHeight));
-    return window;
+    char record[160];
+    std::snprintf(record, sizeof record, "%s|%x|%x|%d %d %d %d", lpWindowName, dwExStyle, dwStyle, X, Y, nWidth,
+                  nHeight);
+    scripted.windowsCreated.push_back(record);
+    scripted.window = scripted.NewHandle<HWND>();
+    ++scripted.windows;
+    scripted.visible = false;
+    RECT frame = Captioned(dwStyle) ? CAPTION_FRAME : RECT{0, 0, 0, 0};
+    scripted.windowClass.lpfnWndProc(scripted.window, WM_SIZE, SIZE_RESTORED,
+                                     MAKELONG(nWidth - frame.left - frame.right, nHeight - frame.top - frame.bottom));
+    return scripted.window;
 }
 
 BOOL WINAPI DestroyWindow(HWND hWnd) {
-    if (scripted.Call("DestroyWindow", Name(hWnd)) || !Find(hWnd)) return FALSE;
-    scripted.windows.erase(hWnd);  // its own device context goes with it
-    if (scripted.focus == hWnd) scripted.focus = nullptr;
-    if (scripted.foreground == hWnd) scripted.foreground = nullptr;
+    if (scripted.Call("DestroyWindow") || !hWnd || hWnd != scripted.window) return FALSE;
+    --scripted.windows;
+    scripted.window = scripted.focus = scripted.foreground = nullptr;
     return TRUE;
 }
 
 BOOL WINAPI ShowWindow(HWND hWnd, int nCmdShow) {
-    ScriptedWindow* window = Find(hWnd);
-    if (scripted.Call("ShowWindow", Join({Name(hWnd), std::to_string(nCmdShow)})) || !window) return FALSE;
-    BOOL wasVisible = window->visible;
-    window->visible = nCmdShow != SW_HIDE;
+    bool wasVisible = scripted.visible;
+    if (scripted.Call("ShowWindow") || hWnd != scripted.window) return FALSE;
+    scripted.visible = nCmdShow == SW_SHOW;
     return wasVisible;
 }
 
 BOOL WINAPI SetForegroundWindow(HWND hWnd) {
-    if (scripted.Call("SetForegroundWindow", Name(hWnd)) || !Find(hWnd)) return FALSE;
+    if (scripted.Call("SetForegroundWindow") || hWnd != scripted.window) return FALSE;
     scripted.foreground = hWnd;
     return TRUE;
 }
 
 HWND WINAPI SetFocus(HWND hWnd) {
-    if (scripted.Call("SetFocus", Name(hWnd)) || (hWnd && !Find(hWnd))) return nullptr;
     HWND previous = scripted.focus;
+    if (scripted.Call("SetFocus") || hWnd != scripted.window) return nullptr;
     scripted.focus = hWnd;
     return previous;
 }
 
 HDC WINAPI GetDC(HWND hWnd) {
-    ScriptedWindow* window = Find(hWnd);
-    if (scripted.Call("GetDC", Name(hWnd)) || !window) return nullptr;
-    // A class with CS_OWNDC: the window keeps one device context for life.
-    if (!window->dc) window->dc = scripted.NewHandle<HDC>(ScriptedWin32::Kind::dc);
-    return window->dc;
+    if (scripted.Call("GetDC") || !hWnd || hWnd != scripted.window) return nullptr;
+    scripted.format = 0;
+    return scripted.dc = scripted.NewHandle<HDC>();
 }
 
 int WINAPI ReleaseDC(HWND hWnd, HDC hDC) {
-    ScriptedWindow* window = Find(hWnd);
-    if (scripted.Call("ReleaseDC", Join({Name(hWnd), Name(hDC)})) || !window || window->dc != hDC) return 0;
+    if (scripted.Call("ReleaseDC") || !hWnd || hWnd != scripted.window || hDC != scripted.dc) return 0;
+    scripted.dc = nullptr;
     return 1;
+}
+
+int WINAPI ChoosePixelFormat(HDC hdc, const PIXELFORMATDESCRIPTOR* ppfd) {
+    if (scripted.Call("ChoosePixelFormat") || !hdc || hdc != scripted.dc) return 0;
+    scripted.pfd = *ppfd;
+    return 7;
+}
+
+BOOL WINAPI SetPixelFormat(HDC hdc, int format, const PIXELFORMATDESCRIPTOR* ppfd) {
+    if (scripted.Call("SetPixelFormat") || !hdc || hdc != scripted.dc || format != 7 ||
+        std::memcmp(ppfd, &scripted.pfd, sizeof *ppfd))
+        return FALSE;
+    scripted.format = format;
+    return TRUE;
+}
+
+HGLRC WINAPI wglCreateContext(HDC hdc) {
+    if (scripted.Call("wglCreateContext") || !hdc || hdc != scripted.dc || !scripted.format) return nullptr;
+    ++scripted.contexts;
+    return scripted.context = scripted.NewHandle<HGLRC>();
+}
+
+BOOL WINAPI wglMakeCurrent(HDC hdc, HGLRC hglrc) {
+    bool release = !hdc && !hglrc;
+    bool matches = hdc && hdc == scripted.dc && hglrc && hglrc == scripted.context;
+    if (scripted.Call("wglMakeCurrent") || !(release || matches)) return FALSE;
+    scripted.current = matches;
+    return TRUE;
+}
+
+BOOL WINAPI wglDeleteContext(HGLRC hglrc) {
+    if (scripted.Call("wglDeleteContext") || !hglrc || hglrc != scripted.context) return FALSE;
+    --scripted.contexts;
+    scripted.context = nullptr;
+    scripted.current = false;
+    return TRUE;
+}
+
+// Describes what the user sees at each swap; see `frames`.
+BOOL WINAPI SwapBuffers(HDC hdc) {
+    bool ready = hdc && hdc == scripted.dc && scripted.current && scripted.visible && scripted.window &&
+                 scripted.focus == scripted.window && scripted.foreground == scripted.window;
+    scripted.frames += !ready ? 'x' : scripted.modeChanged ? 'F' : 'W';
+    scripted.frames += scripted.drawn ? 'd' : '-';
+    scripted.frames += scripted.cursorCount < 0 ? "h " : "s ";
+    scripted.drawn = false;
+    return !scripted.Call("SwapBuffers");
 }

@@ -3,7 +3,7 @@
 #include <sstream>
 #include <vector>
 
-#include "tests/camera/reference_camera.h"
+#include "tests/e2e/frames/reference_camera.h"
 
 namespace {
 

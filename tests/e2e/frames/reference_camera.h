@@ -4,8 +4,8 @@
 // one rounding after each exact-in-double operation equals the float
 // operation, while a fused multiply-add, a float overload of sin or cos, or a
 // reordered sum in the code under test gives a different bit pattern.
-#ifndef TESSALINE_TESTS_CAMERA_REFERENCE_CAMERA_H
-#define TESSALINE_TESTS_CAMERA_REFERENCE_CAMERA_H
+#ifndef TESSALINE_TESTS_E2E_FRAMES_REFERENCE_CAMERA_H
+#define TESSALINE_TESTS_E2E_FRAMES_REFERENCE_CAMERA_H
 
 #include <set>
 
@@ -24,4 +24,4 @@ void ReferencePass(ReferencePose& pose, const ReferenceInput& input);
 // Turns view about the vertical through pos by angle, as Rotate_View does.
 void ReferenceTurn(ReferencePose& pose, float angle);
 
-#endif  // TESSALINE_TESTS_CAMERA_REFERENCE_CAMERA_H
+#endif  // TESSALINE_TESTS_E2E_FRAMES_REFERENCE_CAMERA_H

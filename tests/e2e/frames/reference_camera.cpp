@@ -1,4 +1,4 @@
-#include "tests/camera/reference_camera.h"
+#include "tests/e2e/frames/reference_camera.h"
 
 #include <cmath>
 

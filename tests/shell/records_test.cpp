@@ -1,0 +1,41 @@
+// Alone in its process: the pixel format descriptor is filled once per
+// process, by the first window that gets past its creation.
+#include <cstring>
+
+#include <gtest/gtest.h>
+
+#include "shell/shell.h"
+#include "tests/shell/shell_test.h"
+
+namespace {
+
+TEST(Records, TheClassTheModeAndTheDescriptorHoldExactlyWhatWasAskedFor) {
+    StartAfresh();
+    scripted.failing["CreateWindowExA"] = 1;
+    EXPECT_FALSE(CreateGLWindow("Tessaline", 640, 480, 24, true));  // before the descriptor's turn
+    StartAfresh();
+    ASSERT_TRUE(CreateGLWindow("Tessaline", 640, 480, 0x120, false));
+    KillGLWindow();
+    StartAfresh();
+    ASSERT_TRUE(CreateGLWindow("Tessaline", 800, 600, 16, true));
+
+    const WNDCLASSA& c = scripted.windowClass;
+    EXPECT_TRUE(c.style == 0x23 && c.lpfnWndProc == WndProc && c.cbClsExtra == 0 && c.cbWndExtra == 0);
+    EXPECT_TRUE(c.hInstance == reinterpret_cast<HINSTANCE>(0x400000) && c.hIcon && c.hCursor);
+    EXPECT_TRUE(!c.hbrBackground && !c.lpszMenuName && !std::strcmp(c.lpszClassName, "OpenGL"));
+    DEVMODEA mode;
+    std::memset(&mode, 0, sizeof mode);
+    mode.dmSize = 156;
+    mode.dmFields = 0x1C0000;
+    mode.dmPelsWidth = 800;
+    mode.dmPelsHeight = 600;
+    mode.dmBitsPerPel = 16;
+    EXPECT_EQ(std::memcmp(&scripted.mode, &mode, sizeof mode), 0);
+    // The colour bits of the first window past creation, cut to one byte.
+    const PIXELFORMATDESCRIPTOR pfd = {40, 1, 0x25, 0, 0x20, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 16, 0, 0, 0, 0, 0, 0, 0};
+    EXPECT_EQ(std::memcmp(&scripted.pfd, &pfd, sizeof pfd), 0);
+    KillGLWindow();
+    ExpectNothingHeld();
+}
+
+}  // namespace
