@@ -4,12 +4,9 @@
 #include "tests/support/scripted_win32.h"
 
 void GLAPIENTRY glViewport(GLint, GLint, GLsizei width, GLsizei height) {
-    scripted.Call("glViewport");
-    scripted.viewport[0] = width;
-    scripted.viewport[1] = height;
+    scripted.Set("glViewport", scripted.viewport, POINT{width, height});
 }
 
 void GLAPIENTRY gluLookAt(GLdouble, GLdouble, GLdouble, GLdouble, GLdouble, GLdouble, GLdouble, GLdouble, GLdouble) {
-    scripted.Call("gluLookAt");
-    scripted.drawn = true;
+    scripted.Set("gluLookAt", scripted.drawn, true);
 }

@@ -5,24 +5,21 @@
 #include <gtest/gtest.h>
 
 #include "shell/shell.h"
-#include "tests/shell/shell_test.h"
+#include "tests/support/scripted_win32.h"
 
 namespace {
 
 TEST(Records, TheClassTheModeAndTheDescriptorHoldExactlyWhatWasAskedFor) {
-    StartAfresh();
-    scripted.failing["CreateWindowExA"] = 1;
-    EXPECT_FALSE(CreateGLWindow("Tessaline", 640, 480, 24, true));  // before the descriptor's turn
-    StartAfresh();
+    scripted.failing = "CreateWindowExA";
+    scripted.nth = 1;
+    EXPECT_FALSE(CreateGLWindow("Tessaline", 640, 480, 24, true));  // fails before the descriptor's turn
     ASSERT_TRUE(CreateGLWindow("Tessaline", 640, 480, 0x120, false));
     KillGLWindow();
-    StartAfresh();
     ASSERT_TRUE(CreateGLWindow("Tessaline", 800, 600, 16, true));
 
     const WNDCLASSA& c = scripted.windowClass;
-    EXPECT_TRUE(c.style == 0x23 && c.lpfnWndProc == WndProc && c.cbClsExtra == 0 && c.cbWndExtra == 0);
-    EXPECT_TRUE(c.hInstance == reinterpret_cast<HINSTANCE>(0x400000) && c.hIcon && c.hCursor);
-    EXPECT_TRUE(!c.hbrBackground && !c.lpszMenuName && !std::strcmp(c.lpszClassName, "OpenGL"));
+    EXPECT_TRUE(c.style == 0x23 && c.lpfnWndProc == WndProc && !c.cbClsExtra && !c.cbWndExtra && c.hInstance);
+    EXPECT_TRUE(c.hIcon && c.hCursor && !c.hbrBackground && !c.lpszMenuName && !std::strcmp(c.lpszClassName, "OpenGL"));
     DEVMODEA mode;
     std::memset(&mode, 0, sizeof mode);
     mode.dmSize = 156;
@@ -34,8 +31,6 @@ TEST(Records, TheClassTheModeAndTheDescriptorHoldExactlyWhatWasAskedFor) {
     // The colour bits of the first window past creation, cut to one byte.
     const PIXELFORMATDESCRIPTOR pfd = {40, 1, 0x25, 0, 0x20, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 16, 0, 0, 0, 0, 0, 0, 0};
     EXPECT_EQ(std::memcmp(&scripted.pfd, &pfd, sizeof pfd), 0);
-    KillGLWindow();
-    ExpectNothingHeld();
 }
 
 }  // namespace

@@ -1,5 +1,5 @@
-// The window class, the one window, its device context and pixel format,
-// the rendering context and the display mode of the scripted Win32.
+// The window class, windows, device contexts, pixel formats, rendering
+// contexts and display modes of the scripted Win32.
 #include <cstdio>
 #include <cstring>
 
@@ -8,160 +8,85 @@
 namespace {
 
 const HINSTANCE INSTANCE = reinterpret_cast<HINSTANCE>(0x400000);
-const RECT CAPTION_FRAME = {8, 31, 8, 8};  // a captioned window's border, as at 96 dpi
+const char* const CLASS = "OpenGL";  // live while registered
 
-bool Captioned(DWORD style) { return (style & 0x00C00000) != 0; }
+bool IsClass(LPCSTR name) { return name == CLASS || (name && !std::strcmp(name, CLASS)); }
 
 }  // namespace
 
-HMODULE WINAPI GetModuleHandleA(LPCSTR lpModuleName) {
-    return scripted.Call("GetModuleHandleA") || lpModuleName ? nullptr : INSTANCE;
+HMODULE WINAPI GetModuleHandleA(LPCSTR name) { return scripted.Call("GetModuleHandleA", !name) ? INSTANCE : nullptr; }
+HICON WINAPI LoadIconA(HINSTANCE i, LPCSTR n) { return HICON(scripted.Call("LoadIconA", !i && n == IDI_WINLOGO)); }
+HCURSOR WINAPI LoadCursorA(HINSTANCE i, LPCSTR n) {
+    return HCURSOR(scripted.Call("LoadCursorA", !i && n == IDC_ARROW));
 }
 
-HICON WINAPI LoadIconA(HINSTANCE hInstance, LPCSTR lpIconName) {
-    if (scripted.Call("LoadIconA") || hInstance || lpIconName != IDI_WINLOGO) return nullptr;
-    return scripted.NewHandle<HICON>();
+ATOM WINAPI RegisterClassA(const WNDCLASSA* c) {
+    bool valid = !scripted.Live(CLASS);
+    return scripted.Set("RegisterClassA", scripted.windowClass, *c, valid) && scripted.live.insert(CLASS).second;
 }
 
-HCURSOR WINAPI LoadCursorA(HINSTANCE hInstance, LPCSTR lpCursorName) {
-    if (scripted.Call("LoadCursorA") || hInstance || lpCursorName != IDC_ARROW) return nullptr;
-    return scripted.NewHandle<HCURSOR>();
+BOOL WINAPI UnregisterClassA(LPCSTR name, HINSTANCE i) {
+    return scripted.Release("UnregisterClassA", CLASS, IsClass(name) && i == scripted.windowClass.hInstance);
 }
 
-ATOM WINAPI RegisterClassA(const WNDCLASSA* lpWndClass) {
-    if (scripted.Call("RegisterClassA") || scripted.classRegistered) return 0;
-    scripted.windowClass = *lpWndClass;
-    scripted.registered = lpWndClass->hInstance;
-    scripted.classRegistered = true;
-    return 1;
+LONG WINAPI ChangeDisplaySettingsA(DEVMODEA* mode, DWORD flags) {
+    if (mode) scripted.mode = *mode;
+    bool valid = mode ? scripted.modeOffered && flags == CDS_FULLSCREEN : flags == 0;
+    bool changed = scripted.Set("ChangeDisplaySettingsA", scripted.modeChanged, mode != nullptr, valid);
+    return changed ? DISP_CHANGE_SUCCESSFUL : DISP_CHANGE_BADMODE;
 }
 
-BOOL WINAPI UnregisterClassA(LPCSTR lpClassName, HINSTANCE hInstance) {
-    if (scripted.Call("UnregisterClassA") || !scripted.classRegistered || std::strcmp(lpClassName, "OpenGL") ||
-        hInstance != scripted.registered)
-        return FALSE;
-    scripted.classRegistered = false;
-    return TRUE;
+// As on a 96-dpi desktop: a caption and border add 8 pixels left, right and
+// below and 31 above.
+BOOL WINAPI AdjustWindowRectEx(LPRECT r, DWORD style, BOOL menu, DWORD) {
+    RECT framed = style & 0x00C00000 ? RECT{r->left - 8, r->top - 31, r->right + 8, r->bottom + 8} : *r;
+    return scripted.Set("AdjustWindowRectEx", *r, framed, !menu);
 }
 
-LONG WINAPI ChangeDisplaySettingsA(DEVMODEA* lpDevMode, DWORD dwFlags) {
-    if (scripted.Call("ChangeDisplaySettingsA")) return DISP_CHANGE_FAILED;
-    if (lpDevMode) scripted.mode = *lpDevMode;
-    if (lpDevMode && (!scripted.modeOffered || dwFlags != CDS_FULLSCREEN)) return DISP_CHANGE_BADMODE;
-    scripted.modeChanged = lpDevMode != nullptr;
-    return DISP_CHANGE_SUCCESSFUL;
-}
-
-BOOL WINAPI AdjustWindowRectEx(LPRECT lpRect, DWORD dwStyle, BOOL bMenu, DWORD) {
-    if (scripted.Call("AdjustWindowRectEx") || bMenu) return FALSE;
-    if (!Captioned(dwStyle)) return TRUE;
-    *lpRect = RECT{lpRect->left - CAPTION_FRAME.left, lpRect->top - CAPTION_FRAME.top,
-                   lpRect->right + CAPTION_FRAME.right, lpRect->bottom + CAPTION_FRAME.bottom};
-    return TRUE;
-}
-
-// Sends the first size message before returning, as Windows does.
-HWND WINAPI CreateWindowExA(DWORD dwExStyle, LPCSTR lpClassName, LPCSTR lpWindowName, DWORD dwStyle, int X, int Y,
-                            int nWidth, int nHeight, HWND hWndParent, HMENU hMenu, HINSTANCE hInstance,
-                            LPVOID lpParam) {
-    if (scripted.Call("CreateWindowExA") || !scripted.classRegistered || std::strcmp(lpClassName, "OpenGL") ||
-        hWndParent || hMenu || lpParam || hInstance != scripted.registered)
-        return nullptr;
-    char record[160];
-    std::snprintf(record, sizeof record, "%s|%x|%x|%d %d %d %d", lpWindowName, dwExStyle, dwStyle, X, Y, nWidth,
-                  nHeight);
+HWND WINAPI CreateWindowExA(DWORD exStyle, LPCSTR className, LPCSTR title, DWORD style, int x, int y, int width,
+                            int height, HWND parent, HMENU menu, HINSTANCE i, LPVOID param) {
+    bool valid = scripted.Live(CLASS) && IsClass(className) && i == scripted.windowClass.hInstance;
+    valid = valid && !parent && !menu && !param;
+    if (!scripted.Call("CreateWindowExA", valid)) return nullptr;
+    char record[200];
+    std::snprintf(record, sizeof record, "%x %x %d %d %d %d %s", exStyle, style, x, y, width, height, title);
     scripted.windowsCreated.push_back(record);
-    scripted.window = scripted.NewHandle<HWND>();
-    ++scripted.windows;
-    scripted.visible = false;
-    RECT frame = Captioned(dwStyle) ? CAPTION_FRAME : RECT{0, 0, 0, 0};
-    scripted.windowClass.lpfnWndProc(scripted.window, WM_SIZE, SIZE_RESTORED,
-                                     MAKELONG(nWidth - frame.left - frame.right, nHeight - frame.top - frame.bottom));
-    return scripted.window;
+    return scripted.window = scripted.Make<HWND>();
 }
 
-BOOL WINAPI DestroyWindow(HWND hWnd) {
-    if (scripted.Call("DestroyWindow") || !hWnd || hWnd != scripted.window) return FALSE;
-    --scripted.windows;
-    scripted.window = scripted.focus = scripted.foreground = nullptr;
-    return TRUE;
+BOOL WINAPI DestroyWindow(HWND w) { return scripted.Release("DestroyWindow", w); }
+BOOL WINAPI ShowWindow(HWND w, int show) {
+    return scripted.Set("ShowWindow", scripted.visible, show == SW_SHOW, scripted.Live(w));
+}
+BOOL WINAPI SetForegroundWindow(HWND w) { return scripted.Call("SetForegroundWindow", scripted.Live(w)); }
+HWND WINAPI SetFocus(HWND w) { return scripted.Call("SetFocus", scripted.Live(w)) ? w : nullptr; }
+HDC WINAPI GetDC(HWND w) { return scripted.Call("GetDC", scripted.Live(w)) ? scripted.Make<HDC>() : nullptr; }
+int WINAPI ReleaseDC(HWND w, HDC dc) { return scripted.Release("ReleaseDC", dc, scripted.Live(w)); }
+
+int WINAPI ChoosePixelFormat(HDC dc, const PIXELFORMATDESCRIPTOR* pfd) {
+    return scripted.Set("ChoosePixelFormat", scripted.pfd, *pfd, scripted.Live(dc)) ? 7 : 0;
 }
 
-BOOL WINAPI ShowWindow(HWND hWnd, int nCmdShow) {
-    bool wasVisible = scripted.visible;
-    if (scripted.Call("ShowWindow") || hWnd != scripted.window) return FALSE;
-    scripted.visible = nCmdShow == SW_SHOW;
-    return wasVisible;
+BOOL WINAPI SetPixelFormat(HDC dc, int format, const PIXELFORMATDESCRIPTOR* pfd) {
+    bool valid = scripted.Live(dc) && format == 7 && !std::memcmp(pfd, &scripted.pfd, sizeof *pfd);
+    return scripted.Call("SetPixelFormat", valid);
 }
 
-BOOL WINAPI SetForegroundWindow(HWND hWnd) {
-    if (scripted.Call("SetForegroundWindow") || hWnd != scripted.window) return FALSE;
-    scripted.foreground = hWnd;
-    return TRUE;
+HGLRC WINAPI wglCreateContext(HDC dc) {
+    return scripted.Call("wglCreateContext", scripted.Live(dc)) ? scripted.Make<HGLRC>() : nullptr;
 }
 
-HWND WINAPI SetFocus(HWND hWnd) {
-    HWND previous = scripted.focus;
-    if (scripted.Call("SetFocus") || hWnd != scripted.window) return nullptr;
-    scripted.focus = hWnd;
-    return previous;
+BOOL WINAPI wglMakeCurrent(HDC dc, HGLRC rc) {
+    bool valid = (!dc && !rc) || (scripted.Live(dc) && scripted.Live(rc));
+    return scripted.Set("wglMakeCurrent", scripted.current, rc, valid);
 }
 
-HDC WINAPI GetDC(HWND hWnd) {
-    if (scripted.Call("GetDC") || !hWnd || hWnd != scripted.window) return nullptr;
-    scripted.format = 0;
-    return scripted.dc = scripted.NewHandle<HDC>();
-}
+BOOL WINAPI wglDeleteContext(HGLRC rc) { return scripted.Release("wglDeleteContext", rc); }
 
-int WINAPI ReleaseDC(HWND hWnd, HDC hDC) {
-    if (scripted.Call("ReleaseDC") || !hWnd || hWnd != scripted.window || hDC != scripted.dc) return 0;
-    scripted.dc = nullptr;
-    return 1;
-}
-
-int WINAPI ChoosePixelFormat(HDC hdc, const PIXELFORMATDESCRIPTOR* ppfd) {
-    if (scripted.Call("ChoosePixelFormat") || !hdc || hdc != scripted.dc) return 0;
-    scripted.pfd = *ppfd;
-    return 7;
-}
-
-BOOL WINAPI SetPixelFormat(HDC hdc, int format, const PIXELFORMATDESCRIPTOR* ppfd) {
-    if (scripted.Call("SetPixelFormat") || !hdc || hdc != scripted.dc || format != 7 ||
-        std::memcmp(ppfd, &scripted.pfd, sizeof *ppfd))
-        return FALSE;
-    scripted.format = format;
-    return TRUE;
-}
-
-HGLRC WINAPI wglCreateContext(HDC hdc) {
-    if (scripted.Call("wglCreateContext") || !hdc || hdc != scripted.dc || !scripted.format) return nullptr;
-    ++scripted.contexts;
-    return scripted.context = scripted.NewHandle<HGLRC>();
-}
-
-BOOL WINAPI wglMakeCurrent(HDC hdc, HGLRC hglrc) {
-    bool release = !hdc && !hglrc;
-    bool matches = hdc && hdc == scripted.dc && hglrc && hglrc == scripted.context;
-    if (scripted.Call("wglMakeCurrent") || !(release || matches)) return FALSE;
-    scripted.current = matches;
-    return TRUE;
-}
-
-BOOL WINAPI wglDeleteContext(HGLRC hglrc) {
-    if (scripted.Call("wglDeleteContext") || !hglrc || hglrc != scripted.context) return FALSE;
-    --scripted.contexts;
-    scripted.context = nullptr;
-    scripted.current = false;
-    return TRUE;
-}
-
-// Describes what the user sees at each swap; see `frames`.
-BOOL WINAPI SwapBuffers(HDC hdc) {
-    bool ready = hdc && hdc == scripted.dc && scripted.current && scripted.visible && scripted.window &&
-                 scripted.focus == scripted.window && scripted.foreground == scripted.window;
-    scripted.frames += !ready ? 'x' : scripted.modeChanged ? 'F' : 'W';
-    scripted.frames += scripted.drawn ? 'd' : '-';
-    scripted.frames += scripted.cursorCount < 0 ? "h " : "s ";
-    scripted.drawn = false;
-    return !scripted.Call("SwapBuffers");
+BOOL WINAPI SwapBuffers(HDC dc) {
+    ScriptedWin32& s = scripted;
+    s.frames += !s.Live(dc) || !s.Live(s.current) || !s.visible ? 'x' : s.modeChanged ? 'F' : 'W';
+    s.frames += std::string(s.drawn ? "d" : "-") + (s.cursorCount < 0 ? "h " : "s ");
+    s.drawn = false;
+    return s.Call("SwapBuffers");
 }
