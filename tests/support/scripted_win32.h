@@ -32,7 +32,6 @@ struct ScriptedWin32 {
     std::vector<int> answers;  // to the boxes in turn; past the end, OK
     std::string failing;       // the service whose nth call fails
     int nth = 0;
-    bool modeOffered = true;  // whether the display takes a full-screen mode
     bool held[256] = {};
     POINT cursor = {320, 240};
 

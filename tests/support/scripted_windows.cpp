@@ -31,7 +31,7 @@ BOOL WINAPI UnregisterClassA(LPCSTR name, HINSTANCE i) {
 
 LONG WINAPI ChangeDisplaySettingsA(DEVMODEA* mode, DWORD flags) {
     if (mode) scripted.mode = *mode;
-    bool valid = mode ? scripted.modeOffered && flags == CDS_FULLSCREEN : flags == 0;
+    bool valid = flags == (mode ? CDS_FULLSCREEN : 0);
     bool changed = scripted.Set("ChangeDisplaySettingsA", scripted.modeChanged, mode != nullptr, valid);
     return changed ? DISP_CHANGE_SUCCESSFUL : DISP_CHANGE_BADMODE;
 }
