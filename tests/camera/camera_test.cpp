@@ -27,7 +27,8 @@ TEST(Camera, APassMovesThePoseAsWorkedByHand) {
     const float Z1 = 0x1.3b3334p+2f, Z2 = 0x1.44ccccp+2f, STEP = 0x1.333332p-4f;
     const Pass passes[] = {
         {"W", START, {'W'}, {320, 240}, {0, 2.5f, Z1}, {0, 2.5f, -STEP}, {38, 87, 40, 83, 37, 65, 39, 68, 69}},
-        {"up and W: once", START, {VK_UP, 'W'}, {320, 240}, {0, 2.5f, Z1}, {0, 2.5f, -STEP}, {38, 40, 83, 37, 65, 39, 68, 69}},
+        {"up and W: once", START, {VK_UP, 'W'}, {320, 240}, {0, 2.5f, Z1}, {0, 2.5f, -STEP},
+         {38, 40, 83, 37, 65, 39, 68, 69}},
         {"S", START, {'S'}, {320, 240}, {0, 2.5f, Z2}, {0, 2.5f, STEP}, {}},
         {"A: left", QUARTER_TURNED, {'A'}, {320, 240}, {0, 2.5f, Z1}, {5, 2.5f, Z1},
          {38, 87, 40, 83, 37, 65, 37, 65, 39, 68, 39, 68, 69}},
@@ -58,8 +59,8 @@ TEST(Camera, APassMovesThePoseAsWorkedByHand) {
 
         const float got[6] = {objCamera.pos.x, objCamera.pos.y, objCamera.pos.z,
                               objCamera.view.x, objCamera.view.y, objCamera.view.z};
-        EXPECT_EQ(std::memcmp(got, p.pos, sizeof p.pos), 0) << std::hexfloat << got[0] << " " << got[1] << " " << got[2];
-        EXPECT_EQ(std::memcmp(got + 3, p.view, sizeof p.view), 0) << std::hexfloat << got[3] << " " << got[4] << " " << got[5];
+        for (int i = 0; i < 6; ++i)
+            EXPECT_EQ(std::memcmp(&got[i], i < 3 ? &p.pos[i] : &p.view[i - 3], 4), 0) << i << std::hexfloat << got[i];
         EXPECT_TRUE(objCamera.up.x == 0 && objCamera.up.y == 1 && objCamera.up.z == 0);
         EXPECT_TRUE(p.asked.empty() || scripted.keysAsked == p.asked);
         EXPECT_EQ(scripted.calls["SetCursorPos"], readable && moved) << "pinned to (320, 240) once moved";

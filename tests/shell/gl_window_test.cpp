@@ -21,8 +21,8 @@ TEST(GLWindow, RecordsHoldWhatWasAskedForAndAFailedInitialisationGivesAllBack) {
     EXPECT_FALSE(CreateGLWindow("Tessaline", 800, 600, 16, true));
 
     EXPECT_EQ(scripted.boxes.back(), "ERROR|Initialization Failed.|48");
-    const char* const last[] = {"SetFocus",  "ChangeDisplaySettingsA", "ShowCursor", "wglMakeCurrent", "wglDeleteContext",
-                                "ReleaseDC", "DestroyWindow", "UnregisterClassA", "MessageBoxA"};
+    const char* const last[] = {"SetFocus",      "ChangeDisplaySettingsA", "ShowCursor", "wglMakeCurrent",
+                                "wglDeleteContext", "ReleaseDC", "DestroyWindow", "UnregisterClassA", "MessageBoxA"};
     EXPECT_TRUE(std::equal(std::begin(last), std::end(last), scripted.log.end() - 9));
     EXPECT_TRUE(!hWnd && !hDC && !hRC && !hInstance && scripted.live.empty());
     const WNDCLASSA& c = scripted.windowClass;
@@ -36,6 +36,7 @@ TEST(GLWindow, RecordsHoldWhatWasAskedForAndAFailedInitialisationGivesAllBack) {
     mode.dmBitsPerPel = 16;
     EXPECT_EQ(std::memcmp(&scripted.mode, &mode, sizeof mode), 0);
     // The colour bits of the first window past creation, cut to one byte.
-    const PIXELFORMATDESCRIPTOR pfd = {40, 1, 0x25, 0, 0x20, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 16, 0, 0, 0, 0, 0, 0, 0};
+    const PIXELFORMATDESCRIPTOR pfd = {40, 1, 0x25, 0, 0x20, 0, 0, 0, 0, 0, 0, 0, 0,  // through the alpha shift
+                                       0,  0, 0,    0, 0,    16, 0, 0, 0, 0, 0, 0, 0};
     EXPECT_EQ(std::memcmp(&scripted.pfd, &pfd, sizeof pfd), 0);
 }

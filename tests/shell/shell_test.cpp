@@ -1,7 +1,6 @@
 // The shell on the scripted Win32: the window procedure's table, whole runs
 // of WinMain as a table, then each call of a plain run made to fail in turn.
 #include <algorithm>
-#include <cstring>
 
 #include <gtest/gtest.h>
 
@@ -28,7 +27,8 @@ const char* const FULL_SCREEN = "40000 86000000 0 0 640 480 Tessaline - By Odren
 const std::string REMAKE = TEARDOWN + " GetModuleHandleA LoadIconA LoadCursorA RegisterClassA";
 
 // WinMain as a fresh process runs it.
-int RunProgram(const std::vector<int>& answers, const std::vector<Step>& script, const char* failing = "", int nth = 0) {
+int RunProgram(const std::vector<int>& answers, const std::vector<Step>& script, const char* failing = "",
+               int nth = 0) {
     scripted = ScriptedWin32();
     scripted.answers = answers;
     scripted.script.assign(script.begin(), script.end());
@@ -113,8 +113,9 @@ TEST(WindowProcedure, AnswersEachMessageByItsTable) {
         for (int key = 0; key < 256; ++key) EXPECT_EQ(keys[key], key == m.key ? m.held : key == 'S') << key;
         EXPECT_TRUE(scripted.viewport.x == m.width && scripted.viewport.y == m.height);
         EXPECT_TRUE(scripted.script.empty() || scripted.script.front().wParam == 0) << "quits with 0";
-        MSG defaulted = {window, m.message, m.wParam, m.lParam, 0, POINT{0, 0}};
-        EXPECT_TRUE(m.result != DEF || !std::memcmp(&scripted.defaulted, &defaulted, sizeof defaulted));
+        const MSG& d = scripted.defaulted;  // passed on with its own arguments
+        EXPECT_TRUE(m.result != DEF || (d.hwnd == window && d.message == m.message && d.wParam == m.wParam &&
+                                        d.lParam == m.lParam));
     }
 }
 
@@ -153,7 +154,8 @@ TEST(WholeRuns, EachEndsWithItsExitCodeBoxesWindowsFramesAndTeardown) {
          {PASS, {WM_ACTIVATE, 0x10000, 0}, {IDLE, 100, 100}, {WM_ACTIVATE, WA_ACTIVE, 0}, PASS, ESCAPE}, 0,
          {QUESTION}, "W", "Wdh W-h Wdh ", -1, "PeekMessageA GetKeyState GetCursorPos SetCursorPos SwapBuffers"},
         {"F1, the new window refused", {IDNO}, {F1, PASS}, 1, {QUESTION, Error("Window Creation Error.")}, "W",
-         "Wdh ", -1, "CreateWindowExA ChangeDisplaySettingsA ShowCursor UnregisterClassA MessageBoxA", "CreateWindowExA", 2},
+         "Wdh ", -1, "CreateWindowExA ChangeDisplaySettingsA ShowCursor UnregisterClassA MessageBoxA",
+         "CreateWindowExA", 2},
     };
     for (const WholeRun& run : runs) {
         SCOPED_TRACE(run.name);
@@ -189,9 +191,12 @@ TEST(WholeRuns, EachCallMadeToFailEndsInItsBoxExitCodeAndTeardown) {
         {"SetPixelFormat", 1, 1, Error("Can't Set The PixelFormat."), "SetPixelFormat " + FREE_DC},
         {"wglCreateContext", 1, 1, Error("Can't Create A GL Rendering Context."), "wglCreateContext " + FREE_DC},
         {"wglMakeCurrent", 1, 1, Error("Can't Activate The GL Rendering Context."), "wglMakeCurrent " + TEARDOWN},
-        {"wglMakeCurrent", 2, 0, Shutdown("Release Of DC And RC Failed."), "wglMakeCurrent MessageBoxA wglDeleteContext " + FREE_DC},
-        {"wglDeleteContext", 1, 0, Shutdown("Release Rendering Context Failed."), "wglDeleteContext MessageBoxA " + FREE_DC},
-        {"ReleaseDC", 1, 0, Shutdown("Release Device Context Failed."), "ReleaseDC MessageBoxA DestroyWindow UnregisterClassA"},
+        {"wglMakeCurrent", 2, 0, Shutdown("Release Of DC And RC Failed."),
+         "wglMakeCurrent MessageBoxA wglDeleteContext " + FREE_DC},
+        {"wglDeleteContext", 1, 0, Shutdown("Release Rendering Context Failed."),
+         "wglDeleteContext MessageBoxA " + FREE_DC},
+        {"ReleaseDC", 1, 0, Shutdown("Release Device Context Failed."),
+         "ReleaseDC MessageBoxA DestroyWindow UnregisterClassA"},
         {"DestroyWindow", 1, 0, Shutdown("Could Not Release hWnd."), "DestroyWindow MessageBoxA UnregisterClassA"},
         {"UnregisterClassA", 1, 0, Shutdown("Could Not Unregister Class."), "UnregisterClassA MessageBoxA"},
         // Escape's quit unseen: the held-key table ends the loop, undrawn, with
