@@ -35,10 +35,11 @@ struct ScriptedWin32 {
     bool held[256] = {};
     POINT cursor = {320, 240};
 
-    std::vector<std::string> log;    // service names in order; a run of GetKeyState is one
-    std::vector<int> keysAsked;      // GetKeyState's codes in order
-    std::vector<std::string> boxes;  // "caption|text|style", "owned " first for one with an owner
-    std::vector<std::string> windowsCreated;  // "exStyle style x y width height title", styles in hex
+    // Service names in order (a run of GetKeyState is one); the boxes shown,
+    // "caption|text|style" ("owned " first for one with an owner); the
+    // windows made, "exStyle style x y width height title", styles in hex.
+    std::vector<std::string> log, boxes, windowsCreated;
+    std::vector<int> keysAsked;  // GetKeyState's codes in order
     // Per swap: F(ull screen), W(indowed) or x (not a live context current on
     // the shown window's DC); d(rawn) or -; h(idden cursor) or s(hown).
     std::string frames;
@@ -46,13 +47,12 @@ struct ScriptedWin32 {
     PIXELFORMATDESCRIPTOR pfd = {};
     WNDCLASSA windowClass = {};
     POINT viewport = {-1, -1};  // width and height, kept by a test's glViewport
-    bool drawn = false;          // since the last swap, kept by a test's gluLookAt
+    bool drawn = false, modeChanged = false, visible = false;  // drawn: since the last swap, kept by a test
     MSG defaulted = {};          // the last message given to DefWindowProcA
 
     std::set<const void*> live;  // handles made and not given back, the class's name among them
     HWND window = nullptr;
     HGLRC current = nullptr;
-    bool modeChanged = false, visible = false;
     int cursorCount = 0;
     std::map<std::string, int> calls;
     uintptr_t made = 0;
