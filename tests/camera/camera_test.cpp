@@ -57,10 +57,10 @@ TEST(Camera, APassMovesThePoseAsWorkedByHand) {
         Keyboard_Input();
         objCamera.Mouse_Move(640, 480);
 
-        const float got[6] = {objCamera.pos.x, objCamera.pos.y, objCamera.pos.z,
-                              objCamera.view.x, objCamera.view.y, objCamera.view.z};
-        for (int i = 0; i < 6; ++i)
-            EXPECT_EQ(std::memcmp(&got[i], i < 3 ? &p.pos[i] : &p.view[i - 3], 4), 0) << i << std::hexfloat << got[i];
+        const tVector3 &pos = objCamera.pos, &view = objCamera.view;  // packed: three floats each
+        EXPECT_EQ(std::memcmp(&pos, p.pos, sizeof p.pos), 0) << std::hexfloat << pos.x << " " << pos.y << " " << pos.z;
+        EXPECT_EQ(std::memcmp(&view, p.view, sizeof p.view), 0)
+            << std::hexfloat << view.x << " " << view.y << " " << view.z;
         EXPECT_TRUE(objCamera.up.x == 0 && objCamera.up.y == 1 && objCamera.up.z == 0);
         EXPECT_TRUE(p.asked.empty() || scripted.keysAsked == p.asked);
         EXPECT_EQ(scripted.calls["SetCursorPos"], readable && moved) << "pinned to (320, 240) once moved";

@@ -28,12 +28,9 @@ TEST(GLWindow, RecordsHoldWhatWasAskedForAndAFailedInitialisationGivesAllBack) {
     const WNDCLASSA& c = scripted.windowClass;
     EXPECT_TRUE(c.style == 0x23 && c.lpfnWndProc == WndProc && !c.cbClsExtra && !c.cbWndExtra && c.hInstance);
     EXPECT_TRUE(c.hIcon && c.hCursor && !c.hbrBackground && !c.lpszMenuName && !std::strcmp(c.lpszClassName, "OpenGL"));
-    DEVMODEA mode = {};
-    mode.dmSize = 156;
-    mode.dmFields = 0x1C0000;
-    mode.dmPelsWidth = 800;
-    mode.dmPelsHeight = 600;
-    mode.dmBitsPerPel = 16;
+    // Size 156, fields 0x1C0000, 16 bits, 800 x 600; everything else zero.
+    const DEVMODEA mode = {{}, 0, 0,  156, 0, 0x1C0000, {}, 0, 0, 0, 0, 0, {}, 0,
+                           16, 800, 600, {}, 0, 0, 0, 0, 0, 0, 0, 0, 0};
     EXPECT_EQ(std::memcmp(&scripted.mode, &mode, sizeof mode), 0);
     // The colour bits of the first window past creation, cut to one byte.
     const PIXELFORMATDESCRIPTOR pfd = {40, 1, 0x25, 0, 0x20, 0, 0, 0, 0, 0, 0, 0, 0,  // through the alpha shift

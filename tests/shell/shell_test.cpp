@@ -57,9 +57,7 @@ void ExpectNothingHeld(size_t handlesLeft, bool instanceKept) {
 
 struct Message {
     const char* name;
-    UINT message;
-    WPARAM wParam;
-    LPARAM lParam;
+    Step in;
     const char* calls;  // DefWindowProcA among them: its result is passed on
     // After: active (-1: untouched); the held-key entry `key` (the others
     // stay); the viewport.
@@ -72,25 +70,25 @@ TEST(WindowProcedure, AnswersEachMessageByItsTable) {
     const LRESULT DEF = 0xDEF;                                // the scripted DefWindowProcA's answer
     const WPARAM HIGH = static_cast<WPARAM>(0x700000000ull);  // bits past the low 32
     const Message messages[] = {
-        {"activated", WM_ACTIVATE, WA_ACTIVE, 0, "", 1, 'S', 1, -1, -1},
-        {"deactivated, not minimised", WM_ACTIVATE, WA_INACTIVE, 0, "", 1, 'S', 1, -1, -1},
-        {"minimised", WM_ACTIVATE, 0x10000, 0, "", 0, 'S', 1, -1, -1},
-        {"high bits past the word", WM_ACTIVATE, HIGH | WA_ACTIVE, 0, "", 1, 'S', 1, -1, -1},
-        {"screen saver", WM_SYSCOMMAND, SC_SCREENSAVE, 0, "", -1, 'S', 1, -1, -1},
-        {"monitor power", WM_SYSCOMMAND, SC_MONITORPOWER, 0, "", -1, 'S', 1, -1, -1},
-        {"screen saver, low bits", WM_SYSCOMMAND, SC_SCREENSAVE | 2, 0, "DefWindowProcA", -1, 'S', 1, -1, -1},
-        {"close", WM_CLOSE, 0, 0, "PostQuitMessage", -1, 'S', 1, -1, -1},
-        {"W down", WM_KEYDOWN, 'W', 1, "DefWindowProcA", -1, 'W', 1, -1, -1},
-        {"W repeated", WM_KEYDOWN, 'W', 0x40000001, "DefWindowProcA", -1, 'W', 0, -1, -1},
-        {"Escape", WM_KEYDOWN, VK_ESCAPE, 1, "PostQuitMessage DefWindowProcA", -1, VK_ESCAPE, 1, -1, -1},
-        {"Escape repeated", WM_KEYDOWN, VK_ESCAPE, 0x40000001, "PostQuitMessage DefWindowProcA", -1, 'S', 1, -1, -1},
-        {"code 256 + W down", WM_KEYDOWN, 0x100 | 'W', 1, "DefWindowProcA", -1, 'W', 0, -1, -1},
-        {"S up", WM_KEYUP, 'S', 0, "", -1, 'S', 0, -1, -1},
-        {"code 256 + S up", WM_KEYUP, 0x100 | 'S', 0, "", -1, 'S', 1, -1, -1},
-        {"S up, high bits", WM_KEYUP, HIGH | 'S', 0, "", -1, 'S', 1, -1, -1},
-        {"sized", WM_SIZE, SIZE_RESTORED, 0x01E00280, "glViewport", -1, 'S', 1, 640, 480},
-        {"halves unsigned", WM_SIZE, 2, static_cast<LPARAM>(0x8001FFFF), "glViewport", -1, 'S', 1, 65535, 32769},
-        {"anything else", WM_SETFOCUS, 0x1234, -2, "DefWindowProcA", -1, 'S', 1, -1, -1},
+        {"activated", {WM_ACTIVATE, WA_ACTIVE, 0}, "", 1, 'S', 1, -1, -1},
+        {"deactivated, not minimised", {WM_ACTIVATE, WA_INACTIVE, 0}, "", 1, 'S', 1, -1, -1},
+        {"minimised", {WM_ACTIVATE, 0x10000, 0}, "", 0, 'S', 1, -1, -1},
+        {"high bits past the word", {WM_ACTIVATE, HIGH | WA_ACTIVE, 0}, "", 1, 'S', 1, -1, -1},
+        {"screen saver", {WM_SYSCOMMAND, SC_SCREENSAVE, 0}, "", -1, 'S', 1, -1, -1},
+        {"monitor power", {WM_SYSCOMMAND, SC_MONITORPOWER, 0}, "", -1, 'S', 1, -1, -1},
+        {"screen saver, low bits", {WM_SYSCOMMAND, SC_SCREENSAVE | 2, 0}, "DefWindowProcA", -1, 'S', 1, -1, -1},
+        {"close", {WM_CLOSE, 0, 0}, "PostQuitMessage", -1, 'S', 1, -1, -1},
+        {"W down", {WM_KEYDOWN, 'W', 1}, "DefWindowProcA", -1, 'W', 1, -1, -1},
+        {"W repeated", {WM_KEYDOWN, 'W', 0x40000001}, "DefWindowProcA", -1, 'W', 0, -1, -1},
+        {"Escape", {WM_KEYDOWN, VK_ESCAPE, 1}, "PostQuitMessage DefWindowProcA", -1, VK_ESCAPE, 1, -1, -1},
+        {"Escape repeated", {WM_KEYDOWN, VK_ESCAPE, 0x40000001}, "PostQuitMessage DefWindowProcA", -1, 'S', 1, -1, -1},
+        {"code 256 + W down", {WM_KEYDOWN, 0x100 | 'W', 1}, "DefWindowProcA", -1, 'W', 0, -1, -1},
+        {"S up", {WM_KEYUP, 'S', 0}, "", -1, 'S', 0, -1, -1},
+        {"code 256 + S up", {WM_KEYUP, 0x100 | 'S', 0}, "", -1, 'S', 1, -1, -1},
+        {"S up, high bits", {WM_KEYUP, HIGH | 'S', 0}, "", -1, 'S', 1, -1, -1},
+        {"sized", {WM_SIZE, SIZE_RESTORED, 0x01E00280}, "glViewport", -1, 'S', 1, 640, 480},
+        {"halves unsigned", {WM_SIZE, 2, static_cast<LPARAM>(0x8001FFFF)}, "glViewport", -1, 'S', 1, 65535, 32769},
+        {"anything else", {WM_SETFOCUS, 0x1234, -2}, "DefWindowProcA", -1, 'S', 1, -1, -1},
     };
     const HWND window = reinterpret_cast<HWND>(0x5170);
     for (const Message& m : messages) {
@@ -102,7 +100,7 @@ TEST(WindowProcedure, AnswersEachMessageByItsTable) {
         keys['S'] = true;
 
         bool defaulted = std::string(m.calls).find("DefWindowProcA") != std::string::npos;
-        EXPECT_EQ(WndProc(window, m.message, m.wParam, m.lParam), defaulted ? DEF : 0);
+        EXPECT_EQ(WndProc(window, m.in.message, m.in.wParam, m.in.lParam), defaulted ? DEF : 0);
 
         EXPECT_EQ(Calls(), m.calls);
         EXPECT_EQ(active, m.active != 0);
@@ -110,8 +108,8 @@ TEST(WindowProcedure, AnswersEachMessageByItsTable) {
         EXPECT_TRUE(scripted.viewport.x == m.width && scripted.viewport.y == m.height);
         EXPECT_TRUE(scripted.script.empty() || scripted.script.front().wParam == 0) << "quits with 0";
         const MSG& d = scripted.defaulted;  // passed on with its own arguments
-        EXPECT_TRUE(!defaulted || (d.hwnd == window && d.message == m.message && d.wParam == m.wParam &&
-                                        d.lParam == m.lParam));
+        EXPECT_TRUE(!defaulted || (d.hwnd == window && d.message == m.in.message && d.wParam == m.in.wParam &&
+                                        d.lParam == m.in.lParam));
     }
 }
 
