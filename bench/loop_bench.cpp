@@ -227,7 +227,7 @@ int main() {
     Row("program pass: key state (Keyboard_Input)", 100 * Median(keys), "%");
     Row("program pass: cursor read and warp (Mouse_Move)", 100 * Median(cursor), "%");
     Row("cursor read and warp, per pass", Median(cursorMicroseconds), "us");
-    Row("operator new calls in a program pass (the program's code and its C++ services)",
+    Row("operator new calls per program pass, program and its C++ services",
         static_cast<double>(allocations) / BREAKDOWN_PASSES, "");
     std::printf("ratio %.3f\n", Median(ratios));
     return 0;
