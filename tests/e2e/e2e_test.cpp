@@ -1,0 +1,92 @@
+// The Linux viewer end to end: start-up paths, mouse look, walking, what a
+// window manager does, full screen, and no display at all.
+#include "tests/e2e/start_paths.h"
+
+namespace {
+
+const char* const kQuestion = "Start FullScreen?";
+const Rgb kMidGreen = {0, 128, 0}, kMagenta = {255, 0, 255}, kRed = {255, 0, 0};
+
+INSTANTIATE_TEST_SUITE_P(
+    Linux, StartPaths,
+    ::testing::Values(StartPath{"NoGivesAWindow", Start::Linux, "1024x768x24", {{kQuestion, false}}, 0},
+                      StartPath{"YesGivesFullScreen", Start::Linux, "640x480x16", {{kQuestion, true}}, 0},
+                      StartPath{"RefusedModeThenYesGivesAWindow", Start::Linux, "1024x768x24",
+                                {{kQuestion, true}, {"OPENGL", true}}, 0},
+                      StartPath{"RefusedModeThenNoEndsWithOne", Start::Linux, "1024x768x24",
+                                {{kQuestion, true}, {"OPENGL", false}, {"ERROR", true}}, 1}),
+    [](const ::testing::TestParamInfo<StartPath>& info) { return std::string(info.param.name); });
+
+// A viewer answered No, showing its window and drawing frames.
+struct Windowed : public ::testing::Test {
+    void SetUp() override {
+        ASSERT_TRUE(viewer.Answer(kQuestion, false)) << viewer.Errors();
+        ASSERT_NE(window = viewer.WaitForWindow(), "") << viewer.Errors();
+        viewer.Shot(window);
+    }
+    Viewer viewer{Start::Linux, "1024x768x24"};
+    std::string window;
+};
+
+// A move of (60, -80) turns the view 0.06 right and lifts the centre 0.16:
+// it looks from (0, 2.5, 5) at (0.29982, 2.66, 0.008998). The front face's
+// left edge moves from x = 175 to 136, the sphere's top from (320, 240) to
+// (285, 258.5).
+TEST_F(Windowed, APointerMoveTurnsTheViewByItsAmountAndThePointerGoesBack) {
+    viewer.Xdotool("mousemove 380 160");
+    for (int i = 0; i < 100 && viewer.Xdotool("getmouselocation").find("x:320 y:240 ") != 0; ++i) usleep(20000);
+    EXPECT_EQ(viewer.Xdotool("getmouselocation").find("x:320 y:240 "), 0u);
+    const std::vector<Probe> turned = {{133, 360, 1, 1, kMagenta, "left of the front face's left edge"},
+                                       {139, 360, 1, 1, kRed, "right of it"},
+                                       {285, 255, 1, 1, kMidGreen, "above the sphere's top"},
+                                       {285, 262, 1, 1, kMagenta, "below it"}};
+    EXPECT_EQ(FailedProbes(turned, viewer.Shot(window), 2), "");
+}
+
+// However many passes the press lasts, walking forward only widens the
+// view of the sphere through the gap.
+TEST_F(Windowed, PressingWWalksForward) {
+    viewer.Xdotool("keydown w sleep 0.06 keyup w");
+    const std::string frame = viewer.Shot(window);
+    EXPECT_NE(FailedProbes(kStartView, frame, 2), "");
+    EXPECT_EQ(FailedProbes({{300, 260, 40, 40, kMagenta, "the sphere"}}, frame, 2), "");
+}
+
+TEST_F(Windowed, IconifiedItRunsOnDrawingNothingRestoredItDrawsAgainAndClosedItEndsWithZero) {
+    viewer.StartWindowManager();
+    viewer.Xdotool("windowminimize --sync " + window);
+    usleep(300000);  // a frame under way as the window went may finish
+    const long frames = viewer.Frames();
+    usleep(500000);
+    EXPECT_EQ(viewer.Frames(), frames);
+    EXPECT_EQ(viewer.Exit(0), -1);
+    viewer.Xdotool("windowactivate --sync " + window + " sleep 0.5");  // the window manager animates
+    EXPECT_EQ(FailedProbes(kStartView, viewer.Shot(window), 2), "");
+    viewer.Xdotool("key alt+F4");  // the window manager's close
+    EXPECT_EQ(viewer.Exit(5), 0) << viewer.Errors();
+}
+
+// F1 swaps full screen and a window through a new window each time.
+TEST(FullScreen, F1SwapsToAWindowAndBackEachTimeANewWindowInTheStartView) {
+    Viewer viewer(Start::Linux, "640x480x16");
+    ASSERT_TRUE(viewer.Answer(kQuestion, true)) << viewer.Errors();
+    std::string window = viewer.WaitForWindow();
+    viewer.Shot(window);  // frames are drawn
+    for (int toggle = 0; toggle < 2 && window != ""; ++toggle) {
+        viewer.Xdotool("keydown F1 sleep 0.1 keyup F1");  // acted on in a pass while it is down
+        window = viewer.WaitForWindow("Tessaline - By Odrenko", window);
+        EXPECT_EQ(FailedProbes(kStartView, viewer.Shot(window), 9), "") << "toggle " << toggle;
+    }
+    viewer.Xdotool("key Escape");
+    EXPECT_EQ(viewer.Exit(5), 0) << viewer.Errors();
+}
+
+TEST(NoDisplay, TheBoxesGoToStandardErrorAndTheViewerEndsWithOne) {
+    Viewer viewer(Start::Linux, nullptr);
+    EXPECT_EQ(viewer.Exit(10), 1);
+    const std::string errors = viewer.Errors();
+    for (const char* said : {"DISPLAY is not set", "Start FullScreen?", "Program Will Now Close."})
+        EXPECT_NE(errors.find(said), std::string::npos) << errors;
+}
+
+}  // namespace
