@@ -33,9 +33,7 @@ struct Windowed : public ::testing::Test {
 // left edge moves from x = 175 to 136, the sphere's top from (320, 240) to
 // (285, 258.5).
 TEST_F(Windowed, APointerMoveTurnsTheViewByItsAmountAndThePointerGoesBack) {
-    viewer.Xdotool("mousemove 380 160");
-    for (int i = 0; i < 100 && viewer.Xdotool("getmouselocation").find("x:320 y:240 ") != 0; ++i) usleep(20000);
-    EXPECT_EQ(viewer.Xdotool("getmouselocation").find("x:320 y:240 "), 0u);
+    EXPECT_TRUE(viewer.MovePointerAndWaitForItBack(380, 160));
     const std::vector<Probe> turned = {{133, 360, 1, 1, kMagenta, "left of the front face's left edge"},
                                        {139, 360, 1, 1, kRed, "right of it"},
                                        {285, 255, 1, 1, kMidGreen, "above the sphere's top"},

@@ -119,7 +119,8 @@ Viewer::Viewer(Start start, const char* screen) : start(start) {
 
 Viewer::~Viewer() {
     Stop(viewer);
-    // Nothing of a Windows run lingers in the prefix for the next one.
+    // Wine's desktop process keeps to the display it started on: nothing of
+    // a Windows run may linger in the prefix for the next one.
     if (start == Start::Wine) waitpid(Spawn({"wineserver", "-k"}, {}, "/dev/null"), nullptr, 0);
     if (x) XCloseDisplay(x);
     Stop(windowManager);
@@ -155,6 +156,13 @@ std::string Viewer::Shot(const std::string& window) {
     XTranslateCoordinates(x, std::stoul(window), DefaultRootWindow(x), 0, 0, &left, &top, &child);
     return Output("import -display " + display + " -window root -crop 640x480+" + std::to_string(left) + "+" +
                   std::to_string(top) + " -depth 8 rgb:- 2>/dev/null");
+}
+
+bool Viewer::MovePointerAndWaitForItBack(int x, int y) {
+    Xdotool("mousemove " + std::to_string(x) + " " + std::to_string(y));
+    for (int i = 0; i < 100; ++i, Sleep(20))
+        if (Xdotool("getmouselocation").find("x:320 y:240 ") == 0) return true;
+    return false;
 }
 
 void Viewer::StartWindowManager() {

@@ -31,6 +31,9 @@ public:
     bool Answer(const char* caption, bool yes);
     // A shown window with this title other than `old`; empty when none comes.
     std::string WaitForWindow(const std::string& title = "Tessaline - By Odrenko", const std::string& old = "");
+    // Moves the pointer and waits until the viewer has pulled it back to
+    // the point it pins it to.
+    bool MovePointerAndWaitForItBack(int x, int y);
     // The window's 640 x 480 client area once a few more frames are drawn.
     std::string Shot(const std::string& window);
     void StartWindowManager();  // openbox, which adopts the windows shown
