@@ -1,10 +1,8 @@
 #include "tests/e2e/viewer.h"
 
-#include <X11/Xlib.h>
 #include <X11/Xutil.h>
 #include <fcntl.h>
 #include <signal.h>
-#include <sys/mman.h>
 #include <sys/prctl.h>
 #include <sys/wait.h>
 #include <unistd.h>
@@ -37,28 +35,6 @@ pid_t Spawn(std::vector<const char*> argv, std::initializer_list<std::string> en
     _exit(127);
 }
 
-// SDL titles its windows in an encoding of its own naming, which XFetchName
-// (and so xdotool) refuses: titles are compared byte for byte.
-std::string TitleOf(Display* x, Window window) {
-    XTextProperty name = {};
-    std::string title;
-    if (XGetWMName(x, window, &name) && name.value) title.assign(reinterpret_cast<char*>(name.value), name.nitems);
-    if (name.value) XFree(name.value);
-    return title;
-}
-
-// The shown windows with this title, anywhere in the tree.
-void Find(Display* x, Window window, const std::string& title, std::vector<Window>* found) {
-    XWindowAttributes attributes;
-    if (TitleOf(x, window) == title && XGetWindowAttributes(x, window, &attributes) && attributes.map_state == IsViewable)
-        found->push_back(window);
-    Window root, parent, *children = nullptr;
-    unsigned count = 0;
-    XQueryTree(x, window, &root, &parent, &children, &count);
-    for (unsigned i = 0; i < count; ++i) Find(x, children[i], title, found);
-    if (children) XFree(children);
-}
-
 std::string Output(const std::string& command) {
     std::string out;
     char buffer[4096];
@@ -66,6 +42,22 @@ std::string Output(const std::string& command) {
     for (size_t n; pipe && (n = std::fread(buffer, 1, sizeof buffer, pipe)) > 0;) out.append(buffer, n);
     if (pipe) pclose(pipe);
     return out;
+}
+
+// SDL titles its windows in an encoding of its own naming, which XFetchName
+// (and so xdotool) refuses: titles are compared byte for byte.
+void Find(Display* x, Window window, const std::string& title, std::vector<Window>* found) {
+    XTextProperty name = {};
+    XWindowAttributes attributes;
+    if (XGetWMName(x, window, &name) && name.value && title == std::string(reinterpret_cast<char*>(name.value), name.nitems) &&
+        XGetWindowAttributes(x, window, &attributes) && attributes.map_state == IsViewable)
+        found->push_back(window);
+    if (name.value) XFree(name.value);
+    Window root, parent, *children = nullptr;
+    unsigned count = 0;
+    XQueryTree(x, window, &root, &parent, &children, &count);
+    for (unsigned i = 0; i < count; ++i) Find(x, children[i], title, found);
+    if (children) XFree(children);
 }
 
 }  // namespace
@@ -93,28 +85,22 @@ std::string Xdotool(const std::string& display, const std::string& command) {
 }
 
 Viewer::Viewer(Start start, const char* screen) : start(start) {
-    char pattern[] = "/tmp/tessaline-e2e-XXXXXX";
-    directory = mkdtemp(pattern);
-    const std::string countsFile = directory + "/counts";
-    const int fd = open(countsFile.c_str(), O_RDWR | O_CREAT, 0644);
-    if (ftruncate(fd, 2 * sizeof(long)) == 0)
-        counts = static_cast<const long*>(mmap(nullptr, 2 * sizeof(long), PROT_READ, MAP_SHARED, fd, 0));
-    close(fd);
+    static int viewers = 0;
+    files = "/tmp/tessaline-e2e-" + std::to_string(getpid()) + "-" + std::to_string(++viewers);
     display = screen ? StartXvfb(screen, &server) : "";
     x = screen ? XOpenDisplay(display.c_str()) : nullptr;
     XSetErrorHandler([](Display*, XErrorEvent*) { return 0; });  // windows come and go while looked at
     Xdotool("mousemove 320 240");
     const std::string where = screen ? "DISPLAY=" + display : "-DISPLAY";
-    if (start == Start::Wine) {
-        viewer = Spawn({"wine", TESSALINE_WINDOWS_VIEWER}, {where, "-WAYLAND_DISPLAY"}, directory + "/stderr");
-        return;
-    }
     // Whatever is preloaded already (by the sanitizers' run) stays preloaded.
     const char* preloaded = std::getenv("LD_PRELOAD");
     const std::string preload =
         std::string("LD_PRELOAD=") + TESSALINE_CALL_COUNTER + (preloaded ? std::string(":") + preloaded : "");
-    viewer = Spawn({TESSALINE_VIEWER}, {where, "-WAYLAND_DISPLAY", preload, "TESSALINE_COUNTS=" + countsFile},
-                   directory + "/stderr");
+    if (start == Start::Wine)
+        viewer = Spawn({"wine", TESSALINE_WINDOWS_VIEWER}, {where, "-WAYLAND_DISPLAY"}, files + ".stderr");
+    else
+        viewer = Spawn({TESSALINE_VIEWER}, {where, "-WAYLAND_DISPLAY", preload, "TESSALINE_COUNTS=" + files + ".counts"},
+                       files + ".stderr");
 }
 
 Viewer::~Viewer() {
@@ -125,9 +111,8 @@ Viewer::~Viewer() {
     if (x) XCloseDisplay(x);
     Stop(windowManager);
     Stop(server);
-    unlink((directory + "/counts").c_str());
-    unlink((directory + "/stderr").c_str());
-    rmdir(directory.c_str());
+    unlink((files + ".counts").c_str());
+    unlink((files + ".stderr").c_str());
 }
 
 std::string Viewer::WaitForWindow(const std::string& title, const std::string& old) {
@@ -142,15 +127,14 @@ std::string Viewer::WaitForWindow(const std::string& title, const std::string& o
 
 bool Viewer::Answer(const char* caption, bool yes) {
     // Return takes the default button; Wine's boxes take No's underlined letter.
-    const char* key = yes ? "Return" : start == Start::Wine ? "n" : "Escape";
     const std::string box = WaitForWindow(caption);
-    if (!box.empty()) Xdotool("windowfocus --sync " + box + " key " + key);
+    if (!box.empty()) Xdotool("windowfocus --sync " + box + " key " + (yes ? "Return" : start == Start::Wine ? "n" : "Escape"));
     return !box.empty();
 }
 
 std::string Viewer::Shot(const std::string& window) {
-    const long frames = Frames();
-    for (int i = 0; i < 200 && (start == Start::Wine ? i < 20 : Frames() < frames + 3); ++i) Sleep(50);
+    const long frames = Count(0);
+    for (int i = 0; i < 200 && (start == Start::Wine ? i < 20 : Count(0) < frames + 3); ++i) Sleep(50);
     int left = 0, top = 0;
     Window child;
     XTranslateCoordinates(x, std::stoul(window), DefaultRootWindow(x), 0, 0, &left, &top, &child);
@@ -158,8 +142,8 @@ std::string Viewer::Shot(const std::string& window) {
                   std::to_string(top) + " -depth 8 rgb:- 2>/dev/null");
 }
 
-bool Viewer::MovePointerAndWaitForItBack(int x, int y) {
-    Xdotool("mousemove " + std::to_string(x) + " " + std::to_string(y));
+bool Viewer::MovePointerAndWaitForItBack(int toX, int toY) {
+    Xdotool("mousemove " + std::to_string(toX) + " " + std::to_string(toY));
     for (int i = 0; i < 100; ++i, Sleep(20))
         if (Xdotool("getmouselocation").find("x:320 y:240 ") == 0) return true;
     return false;
@@ -184,6 +168,12 @@ int Viewer::Exit(double seconds) {
 
 std::string Viewer::Errors() const {
     std::ostringstream text;
-    text << std::ifstream(directory + "/stderr").rdbuf();
+    text << std::ifstream(files + ".stderr").rdbuf();
     return text.str();
+}
+
+long Viewer::Count(int which) const {
+    long counts[2] = {0, 0};
+    std::ifstream(files + ".counts", std::ios::binary).read(reinterpret_cast<char*>(counts), sizeof counts);
+    return counts[which];
 }

@@ -40,8 +40,9 @@ public:
     // The exit code, or -1 while it still runs after `seconds`.
     int Exit(double seconds);
     std::string Errors() const;
-    long Frames() const { return counts[0]; }  // drawn by the Linux build
-    long SwapInterval() const { return counts[1]; }
+    // Kept by the counter preloaded into the Linux build: 0, the frames it
+    // has drawn; 1, the swap interval it last asked for.
+    long Count(int which) const;
 
     const Start start;
     Display* x = nullptr;
@@ -49,8 +50,7 @@ public:
 private:
     pid_t server = -1, windowManager = -1, viewer = -1;
     int exitCode = -1;
-    std::string directory, display;
-    const volatile long* counts = nullptr;
+    std::string files, display;
 };
 
 #endif  // TESSALINE_TESTS_E2E_VIEWER_H
