@@ -84,7 +84,7 @@ std::string Xdotool(const std::string& display, const std::string& command) {
     return Output("DISPLAY=" + display + " timeout 20 xdotool " + command + " 2>/dev/null");
 }
 
-Viewer::Viewer(Start start, const char* screen) : start(start) {
+Viewer::Viewer(Start start, const char* screen, const char* program) : start(start) {
     static int viewers = 0;
     files = "/tmp/tessaline-e2e-" + std::to_string(getpid()) + "-" + std::to_string(++viewers);
     display = screen ? StartXvfb(screen, &server) : "";
@@ -99,7 +99,7 @@ Viewer::Viewer(Start start, const char* screen) : start(start) {
     if (start == Start::Wine)
         viewer = Spawn({"wine", TESSALINE_WINDOWS_VIEWER}, {where, "-WAYLAND_DISPLAY"}, files + ".stderr");
     else
-        viewer = Spawn({TESSALINE_VIEWER}, {where, "-WAYLAND_DISPLAY", preload, "TESSALINE_COUNTS=" + files + ".counts"},
+        viewer = Spawn({program ? program : TESSALINE_VIEWER}, {where, "-WAYLAND_DISPLAY", preload, "TESSALINE_COUNTS=" + files + ".counts"},
                        files + ".stderr");
 }
 

@@ -21,8 +21,9 @@ std::string Xdotool(const std::string& display, const std::string& command);
 class Viewer {
 public:
     // No screen: no display at all. The pointer starts on the point the
-    // viewer pins it to, so its first pass turns nothing.
-    Viewer(Start start, const char* screen);
+    // viewer pins it to, so its first pass turns nothing. A program other
+    // than the Linux build's own may be given (a benchmark's).
+    Viewer(Start start, const char* screen, const char* program = nullptr);
     ~Viewer();
 
     std::string Xdotool(const std::string& command) const { return ::Xdotool(display, command); }
