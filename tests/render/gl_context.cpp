@@ -38,15 +38,19 @@ int VisualWithSixteenDepthBits() {
 
 }  // namespace
 
-bool MakeGlContext() {
+GlContext::GlContext() {
     const int visual = VisualWithSixteenDepthBits();
     SDL_SetHint(SDL_HINT_VIDEO_X11_WINDOW_VISUALID, std::to_string(visual).c_str());
-    SDL_Window* window = nullptr;
     if (visual && Patiently([] { return SDL_InitSubSystem(SDL_INIT_VIDEO) == 0; }))
         window = SDL_CreateWindow("render", 0, 0, 640, 480, SDL_WINDOW_OPENGL | SDL_WINDOW_HIDDEN);
-    if (window && SDL_GL_CreateContext(window)) return true;
+    if (window && (context = SDL_GL_CreateContext(window))) return;
     std::fprintf(stderr, "no GL context with 16 depth bits: %s\n", visual ? SDL_GetError() : "no such visual");
-    return false;
+}
+
+GlContext::~GlContext() {
+    if (context) SDL_GL_DeleteContext(context);
+    if (window) SDL_DestroyWindow(window);
+    SDL_QuitSubSystem(SDL_INIT_VIDEO);
 }
 
 std::string ReadFrame() {

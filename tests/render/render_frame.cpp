@@ -11,7 +11,8 @@
 #include "tests/render/gl_context.h"
 
 int main(int argc, char** argv) {
-    if ((argc != 1 && argc != 7) || !MakeGlContext()) return 2;
+    GlContext gl;
+    if ((argc != 1 && argc != 7) || !gl.Made()) return 2;
     ReSizeGLScene(640, 480);
     InitGL();
     float v[6];

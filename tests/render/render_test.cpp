@@ -73,7 +73,8 @@ const View kViews[] = {
 class Frames : public ::testing::TestWithParam<View> {};
 
 TEST_P(Frames, ShowWhatTheProbesExpect) {
-    ASSERT_TRUE(MakeGlContext());
+    GlContext gl;
+    ASSERT_TRUE(gl.Made());
     ReSizeGLScene(640, 480);
     InitGL();
     const View& v = GetParam();
@@ -90,7 +91,8 @@ INSTANTIATE_TEST_SUITE_P(Views, Frames, ::testing::ValuesIn(kViews),
 // degrees) = 1 + sqrt(2) over the aspect, then f; (100 + n) / (n - 100) and
 // 200 n / (n - 100) with n = 0.1f. A height of 0 counts as 1.
 TEST(Projection, FitsTheWindowWithAHeightOfZeroCountedAsOne) {
-    ASSERT_TRUE(MakeGlContext());
+    GlContext gl;
+    ASSERT_TRUE(gl.Made());
     const struct {
         int width, height, viewportHeight;
         float m0;
@@ -113,7 +115,8 @@ TEST(Projection, FitsTheWindowWithAHeightOfZeroCountedAsOne) {
 
 // Only depth testing is on; the light and material are stored, unused.
 TEST(InitGL, SetsTheStateTheSceneNeeds) {
-    ASSERT_TRUE(MakeGlContext());
+    GlContext gl;
+    ASSERT_TRUE(gl.Made());
     InitGL();
     GLfloat got[10], expected[10] = {0, 0, 0, 0.5f, 0, 100, 0, 0, 10, GL_LEQUAL};
     glGetFloatv(GL_COLOR_CLEAR_VALUE, got);
@@ -155,7 +158,8 @@ std::vector<GLfloat> Fed(void (*sphere)(GLdouble, GLint, GLint)) {
 }
 
 TEST(OwnSphere, HandsTheGlFreeglutsTrianglesCornerForCornerAndKeepsTheNormal) {
-    ASSERT_TRUE(MakeGlContext());
+    GlContext gl;
+    ASSERT_TRUE(gl.Made());
     int argc = 1;
     char name[] = "render_tests", *argv[] = {name, nullptr};
     glutInit(&argc, argv);
