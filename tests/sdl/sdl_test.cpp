@@ -12,18 +12,22 @@
 
 namespace {
 
-LRESULT CALLBACK Procedure(HWND hWnd, UINT message, WPARAM wParam, LPARAM lParam) {
-    return DefWindowProcA(hWnd, message, wParam, lParam);
-}
-
 // A shown window, with its native window and so the keyboard focus, on an
 // Xvfb display of the test's own.
+HWND MakeWindow() {
+    HWND hWnd = CreateWindowExA(0, "Test", "Test", WS_OVERLAPPEDWINDOW, 0, 0, 640, 480, nullptr, nullptr, nullptr,
+                                nullptr);
+    SetPixelFormat(GetDC(hWnd), 1, nullptr);
+    ShowWindow(hWnd, SW_SHOW);
+    return hWnd;
+}
+
 class SdlServices : public ::testing::Test {
 protected:
     void SetUp() override {
         setenv("DISPLAY", (display = StartXvfb("1024x768x24", &server)).c_str(), 1);
         WNDCLASSA windowClass = {};
-        windowClass.lpfnWndProc = Procedure;
+        windowClass.lpfnWndProc = DefWindowProcA;
         windowClass.lpszClassName = "Test";
         RegisterClassA(&windowClass);
         hWnd = MakeWindow();
@@ -32,45 +36,38 @@ protected:
         ShutdownSdlWin32();
         Stop(server);
     }
-    HWND MakeWindow() {
-        HWND made = CreateWindowExA(0, "Test", "Test", WS_OVERLAPPEDWINDOW, 0, 0, 640, 480, nullptr, nullptr, nullptr,
-                                    nullptr);
-        SetPixelFormat(GetDC(made), 1, nullptr);
-        ShowWindow(made, SW_SHOW);
-        return made;
-    }
-    // The next key message for this key, as the main loop removes them; an
-    // empty MSG when none comes within five seconds.
-    MSG Next(UINT message, WPARAM key) {
-        MSG msg = {};
-        for (int i = 0; i < 500; ++i, SDL_Delay(10))
-            while (PeekMessageA(&msg, nullptr, 0, 0, PM_REMOVE))
-                if (msg.message == message && msg.wParam == key) return msg;
-        return MSG{};
-    }
     std::string display;
     pid_t server = -1;
     HWND hWnd = nullptr;
 };
 
+// The next message the main loop would remove for this key, or an empty
+// one after five seconds.
+MSG Next(UINT message, WPARAM key) {
+    MSG msg = {};
+    for (int i = 0; i < 500; ++i, SDL_Delay(10))
+        while (PeekMessageA(&msg, nullptr, 0, 0, PM_REMOVE))
+            if (msg.message == message && msg.wParam == key) return msg;
+    return MSG{};
+}
+
 TEST_F(SdlServices, KeysArePostedWithWindowsCodesAndTheirRepeatAndReleaseBits) {
     const struct {
         Uint32 type;
         SDL_Keycode key;
-        UINT message;
-        WPARAM code;
+        WPARAM code;  // 0: nothing posted
         LPARAM lParam;
-    } cases[] = {{SDL_KEYDOWN, SDLK_w, WM_KEYDOWN, 'W', 1},          {SDL_KEYDOWN, SDLK_w, WM_KEYDOWN, 'W', 0x40000001},
-                 {SDL_KEYUP, SDLK_w, WM_KEYUP, 'W', 0xC0000001},     {SDL_KEYDOWN, SDLK_a, WM_KEYDOWN, 'A', 1},
-                 {SDL_KEYDOWN, SDLK_z, WM_KEYDOWN, 'Z', 1},          {SDL_KEYDOWN, SDLK_0, WM_KEYDOWN, '0', 1},
-                 {SDL_KEYDOWN, SDLK_9, WM_KEYDOWN, '9', 1},          {SDL_KEYDOWN, SDLK_LEFT, WM_KEYDOWN, 0x25, 1},
-                 {SDL_KEYDOWN, SDLK_UP, WM_KEYDOWN, 0x26, 1},        {SDL_KEYDOWN, SDLK_RIGHT, WM_KEYDOWN, 0x27, 1},
-                 {SDL_KEYDOWN, SDLK_DOWN, WM_KEYDOWN, 0x28, 1},      {SDL_KEYDOWN, SDLK_ESCAPE, WM_KEYDOWN, 0x1B, 1},
-                 {SDL_KEYDOWN, SDLK_RETURN, WM_KEYDOWN, 0x0D, 1},    {SDL_KEYUP, SDLK_KP_ENTER, WM_KEYUP, 0x0D, 0xC0000001},
-                 {SDL_KEYDOWN, SDLK_SPACE, WM_KEYDOWN, 0x20, 1},     {SDL_KEYDOWN, SDLK_F1, WM_KEYDOWN, 0x70, 1},
-                 {SDL_KEYDOWN, SDLK_F12, WM_KEYDOWN, 0x7B, 1},       {SDL_KEYDOWN, SDLK_LSHIFT, WM_KEYDOWN, 0x10, 1},
-                 {SDL_KEYDOWN, SDLK_RSHIFT, WM_KEYDOWN, 0x10, 0x40000001}, {SDL_KEYDOWN, SDLK_RCTRL, WM_KEYDOWN, 0x11, 1},
-                 {SDL_KEYDOWN, SDLK_LALT, WM_KEYDOWN, 0x12, 1},      {SDL_KEYDOWN, SDLK_KP_PLUS, 0, 0, 0}};
+    } cases[] = {{SDL_KEYDOWN, SDLK_w, 'W', 1},         {SDL_KEYDOWN, SDLK_w, 'W', 0x40000001},
+                 {SDL_KEYUP, SDLK_w, 'W', 0xC0000001},  {SDL_KEYDOWN, SDLK_a, 'A', 1},
+                 {SDL_KEYDOWN, SDLK_z, 'Z', 1},         {SDL_KEYDOWN, SDLK_0, '0', 1},
+                 {SDL_KEYDOWN, SDLK_9, '9', 1},         {SDL_KEYDOWN, SDLK_LEFT, 0x25, 1},
+                 {SDL_KEYDOWN, SDLK_UP, 0x26, 1},       {SDL_KEYDOWN, SDLK_RIGHT, 0x27, 1},
+                 {SDL_KEYDOWN, SDLK_DOWN, 0x28, 1},     {SDL_KEYDOWN, SDLK_ESCAPE, 0x1B, 1},
+                 {SDL_KEYDOWN, SDLK_RETURN, 0x0D, 1},   {SDL_KEYUP, SDLK_KP_ENTER, 0x0D, 0xC0000001},
+                 {SDL_KEYDOWN, SDLK_SPACE, 0x20, 1},    {SDL_KEYDOWN, SDLK_F1, 0x70, 1},
+                 {SDL_KEYDOWN, SDLK_F12, 0x7B, 1},      {SDL_KEYDOWN, SDLK_LSHIFT, 0x10, 1},
+                 {SDL_KEYDOWN, SDLK_RSHIFT, 0x10, 0x40000001}, {SDL_KEYDOWN, SDLK_RCTRL, 0x11, 1},
+                 {SDL_KEYDOWN, SDLK_LALT, 0x12, 1},     {SDL_KEYDOWN, SDLK_KP_PLUS, 0, 0}};
     MSG msg;
     while (PeekMessageA(&msg, nullptr, 0, 0, PM_REMOVE)) {
     }
@@ -81,7 +78,9 @@ TEST_F(SdlServices, KeysArePostedWithWindowsCodesAndTheirRepeatAndReleaseBits) {
         SDL_PushEvent(&event);
         msg = MSG{};
         PeekMessageA(&msg, nullptr, 0, 0, PM_REMOVE);
-        EXPECT_TRUE(msg.message == c.message && msg.wParam == c.code && msg.lParam == c.lParam && msg.hwnd == (c.code ? hWnd : nullptr))
+        const UINT message = !c.code ? 0 : c.type == SDL_KEYDOWN ? WM_KEYDOWN : WM_KEYUP;
+        EXPECT_TRUE(msg.message == message && msg.wParam == c.code && msg.lParam == c.lParam &&
+                    msg.hwnd == (c.code ? hWnd : nullptr))
             << SDL_GetKeyName(c.key) << ": " << msg.message << ", " << msg.wParam << ", " << std::hex << msg.lParam;
     }
 }
