@@ -3,7 +3,7 @@
 BUILD := build
 CONFIG := RelWithDebInfo
 
-.PHONY: all build deps run test test-asan bench windows clean
+.PHONY: all build deps run test test-asan bench windows install package clean
 
 all: build
 
@@ -17,7 +17,8 @@ deps:
 run: deps build
 	scripts/run-viewer $(BUILD)
 
-test: deps build windows
+# The tests check the packages too, so they are made first.
+test: deps package
 	scripts/run-tests $(BUILD)
 
 # The whole suite again with AddressSanitizer and UndefinedBehaviorSanitizer.
@@ -36,7 +37,7 @@ test-asan: deps
 	cmake -S . -B build-asan -G Ninja -DCMAKE_BUILD_TYPE=Debug \
 		-DCMAKE_CXX_FLAGS="$(SANITIZE)" -DCMAKE_EXE_LINKER_FLAGS="$(SANITIZE)"
 	cmake --build build-asan
-	$(SANITIZER_RUN) scripts/run-tests build-asan --label-exclude wine
+	$(SANITIZER_RUN) scripts/run-tests build-asan --label-exclude 'wine|package'
 
 bench: deps build
 	scripts/run-benchmarks $(BUILD)
@@ -46,6 +47,15 @@ windows:
 	cmake -S . -B build-windows -G Ninja -DCMAKE_BUILD_TYPE=Release \
 		-DCMAKE_TOOLCHAIN_FILE=cmake/mingw-w64-x86_64.cmake
 	cmake --build build-windows
+
+# Into /usr/local, or wherever CMAKE_INSTALL_PREFIX says; stripped, as packaged.
+install: build
+	cmake --install $(BUILD) --strip
+
+# build/tessaline_<version>_<arch>.deb and build-windows/tessaline-<version>-win64.zip.
+package: deps build windows
+	cmake --build $(BUILD) --target package
+	cmake --build build-windows --target package
 
 clean:
 	rm -rf $(BUILD) build-asan build-windows

@@ -1,175 +1,70 @@
+// One idle pass's camera work (Keyboard_Input, then Mouse_Move(640, 480))
+// from a few poses, against values worked by hand in single precision:
+// 0.015f * 5 = 0x1.333332p-4, and one step from z = 5 reaches 0x1.3b3334p+2.
 #include <cstring>
-#include <random>
+#include <vector>
 
 #include <gtest/gtest.h>
 
 #include "camera/camera.h"
-#include "tests/camera/reference_camera.h"
+#include "camera/keyboard.h"
 #include "tests/support/scripted_win32.h"
 
 namespace {
 
-// The pose every new window starts from.
-void PlaceAtStart(CCamera& camera) { camera.Position_Camera(0, 2.5f, 5, 0, 2.5f, 0, 0, 1, 0); }
+enum Pose { START, QUARTER_TURNED, TILTED_UP };  // from (0, 2.5, 5) along -z; along +x; along -z, 8 up
 
-// Compares bit patterns, so that -0 and +0 or a last-bit difference show.
-::testing::AssertionResult SameBits(float actual, float expected) {
-    if (std::memcmp(&actual, &expected, sizeof(float)) == 0) return ::testing::AssertionSuccess();
-    return ::testing::AssertionFailure() << std::hexfloat << actual << " is not " << expected;
-}
-
-void ExpectPose(const CCamera& c, tVector3 pos, tVector3 view) {
-    EXPECT_TRUE(SameBits(c.pos.x, pos.x)) << "pos.x";
-    EXPECT_TRUE(SameBits(c.pos.y, pos.y)) << "pos.y";
-    EXPECT_TRUE(SameBits(c.pos.z, pos.z)) << "pos.z";
-    EXPECT_TRUE(SameBits(c.view.x, view.x)) << "view.x";
-    EXPECT_TRUE(SameBits(c.view.y, view.y)) << "view.y";
-    EXPECT_TRUE(SameBits(c.view.z, view.z)) << "view.z";
-}
-
-class Camera : public ::testing::Test {
-protected:
-    void SetUp() override {
-        scripted = ScriptedWin32();
-        PlaceAtStart(camera);
-    }
-    void Hold(int key) { scripted.held[key] = true; }
-
-    CCamera camera;
+struct Pass {
+    const char* name;
+    Pose pose;
+    std::vector<int> held;
+    POINT cursor;  // (0, 0): unreadable
+    float pos[3], view[3];
+    std::vector<int> asked;  // GetKeyState's codes in order, where they matter
 };
 
-// Hand-worked single-precision values (0.015f is 0x1.eb851ep-7).
-const float kOneStep = -0x1.333332p-4f;  // -5 * 0.015f, the start pose's step
-
-TEST(Vector, SubtractsComponentwiseAndLeavesOperandsAlone) {
-    tVector3 a(1.5f, -2, 0x1p-30f), b(0.25f, 3, 1);
-    tVector3 d = a - b;
-    EXPECT_EQ(d.x, 1.25f);
-    EXPECT_EQ(d.y, -5.0f);
-    EXPECT_TRUE(SameBits(d.z, -1.0f));  // 2^-30 is lost in float
-    EXPECT_EQ(a.x, 1.5f);
-    EXPECT_EQ(b.x, 0.25f);
-}
-
-TEST(GlobalCamera, IsAllZeroBeforeAnyoneSetsIt) {
-    // Nothing in this test binary has placed objCamera.
-    ExpectPose(objCamera, tVector3(0, 0, 0), tVector3(0, 0, 0));
-    EXPECT_EQ(objCamera.up.y, 0.0f);
-}
-
-TEST_F(Camera, WalkingMovesAlongTheHorizontalLookDirectionOnly) {
-    camera.Move_Camera(0.015f);
-    ExpectPose(camera, tVector3(0, 2.5f, 0x1.3b3334p+2f), tVector3(0, 2.5f, kOneStep));
-    camera.Move_Camera(0.015f);
-    ExpectPose(camera, tVector3(0, 2.5f, 0x1.366668p+2f), tVector3(0, 2.5f, -0x1.333332p-3f));
-
-    // Tilted: the step is still level and as long as before the tilt.
-    PlaceAtStart(camera);
-    camera.view.y = 10.5f;
-    camera.Move_Camera(0.015f);
-    ExpectPose(camera, tVector3(0, 2.5f, 0x1.3b3334p+2f), tVector3(0, 10.5f, kOneStep));
-}
-
-TEST_F(Camera, StrafingTakesItsSideFromTheKeys) {
-    struct Case {
-        const char* name;
-        std::vector<int> keys;
-        float posX;
+TEST(Camera, APassMovesThePoseAsWorkedByHand) {
+    const float Z1 = 0x1.3b3334p+2f, Z2 = 0x1.44ccccp+2f, STEP = 0x1.333332p-4f;
+    const Pass passes[] = {
+        {"W", START, {'W'}, {320, 240}, {0, 2.5f, Z1}, {0, 2.5f, -STEP}, {38, 87, 40, 83, 37, 65, 39, 68, 69}},
+        {"up and W: once", START, {VK_UP, 'W'}, {320, 240}, {0, 2.5f, Z1}, {0, 2.5f, -STEP},
+         {38, 40, 83, 37, 65, 39, 68, 69}},
+        {"S", START, {'S'}, {320, 240}, {0, 2.5f, Z2}, {0, 2.5f, STEP}, {}},
+        {"A: left", QUARTER_TURNED, {'A'}, {320, 240}, {0, 2.5f, Z1}, {5, 2.5f, Z1},
+         {38, 87, 40, 83, 37, 65, 37, 65, 39, 68, 39, 68, 69}},
+        {"D: right", QUARTER_TURNED, {'D'}, {320, 240}, {0, 2.5f, Z2}, {5, 2.5f, Z2}, {}},
+        {"left and right", QUARTER_TURNED, {VK_LEFT, VK_RIGHT}, {320, 240}, {0, 2.5f, 5}, {5, 2.5f, 5}, {}},
+        {"E", TILTED_UP, {'E'}, {320, 240}, {0, 0x1.4f5c28p+1f, 5}, {0, 0x1.53d70ap+3f, 0}, {}},
+        {"10 px right", START, {}, {330, 240}, {0, 2.5f, 5}, {0x1.9997dap-5f, 2.5f, 0x1.06p-12f}, {}},
+        {"10 px up", START, {}, {320, 230}, {0, 2.5f, 5}, {0, 0x1.428f5cp+1f, 0}, {}},
+        {"tilt stops 8 above", START, {}, {320, -4760}, {0, 2.5f, 5}, {0, 10.5f, 0}, {}},
+        {"tilt stops 8 below", START, {}, {320, 5240}, {0, 2.5f, 5}, {0, -5.5f, 0}, {}},
+        // Where sinf or cosf would round the other way from sin or cos.
+        {"95 px right", START, {}, {415, 240}, {0, 2.5f, 5}, {0x1.e5ab2ep-2f, 2.5f, 0x1.7162p-6f}, {}},
+        {"1912 px right", START, {}, {2232, 240}, {0, 2.5f, 5}, {0x1.2d8d86p+2f, 2.5f, 0x1.ab1432p+2f}, {}},
+        {"unreadable cursor", START, {}, {0, 0}, {0, 2.5f, 5}, {0, 2.5f, 0}, {}},
     };
-    const Case cases[] = {
-        {"no strafe key", {}, 0},
-        {"left arrow", {VK_LEFT}, kOneStep},
-        {"A", {'A'}, kOneStep},
-        {"right arrow", {VK_RIGHT}, -kOneStep},
-        {"D", {'D'}, -kOneStep},
-        {"left and right", {VK_LEFT, VK_RIGHT}, 0},
-        {"A and D", {'A', 'D'}, 0},
-        {"left arrow and A", {VK_LEFT, 'A'}, kOneStep},
-    };
-    for (const Case& c : cases) {
-        SCOPED_TRACE(c.name);
-        SetUp();
-        for (int key : c.keys) Hold(key);
-        camera.Strafe_Camera(-0.015f);
-        ExpectPose(camera, tVector3(c.posX, 2.5f, 5), tVector3(c.posX, 2.5f, 0));
-    }
-}
+    for (const Pass& p : passes) {
+        SCOPED_TRACE(p.name);
+        scripted = ScriptedWin32();
+        objCamera.Position_Camera(0, 2.5f, 5, p.pose == QUARTER_TURNED ? 5 : 0, p.pose == TILTED_UP ? 10.5f : 2.5f,
+                                  p.pose == QUARTER_TURNED ? 5 : 0, 0, 1, 0);
+        for (int key : p.held) scripted.held[key] = true;
+        scripted.cursor = p.cursor;
+        bool readable = p.cursor.x != 0, moved = p.cursor.x != 320 || p.cursor.y != 240;
+        if (!readable) scripted.failing = "GetCursorPos", scripted.nth = 1;
 
-TEST_F(Camera, StrafingWithNoKeyHeldIgnoresSpeed) {
-    for (float speed : {-0.015f, 0.015f, 1e30f, -7.0f}) {
-        camera.Strafe_Camera(speed);
-        ExpectPose(camera, tVector3(0, 2.5f, 5), tVector3(0, 2.5f, 0));
-    }
-}
+        Keyboard_Input();
+        objCamera.Mouse_Move(640, 480);
 
-TEST_F(Camera, FlyingFollowsTheTiltAndKeepsIt) {
-    camera.Fly_Camera(0.015f);  // level: nothing to follow
-    ExpectPose(camera, tVector3(0, 2.5f, 5), tVector3(0, 2.5f, 0));
-
-    camera.view.y = 10.5f;  // looking up 8 units
-    camera.Fly_Camera(0.015f);
-    // 8 * 0.015f = 0x1.eb851ep-4 exactly; 2.5 + that and 10.5 + that, rounded.
-    ExpectPose(camera, tVector3(0, 0x1.4f5c28p+1f, 5), tVector3(0, 0x1.53d70ap+3f, 0));
-    EXPECT_EQ(camera.view.y - camera.pos.y, 8.0f);
-
-    camera.view.y = camera.pos.y - 8;  // looking down, flying goes down
-    camera.Fly_Camera(0.015f);
-    EXPECT_LT(camera.pos.y, 0x1.4f5c28p+1f);
-}
-
-TEST_F(Camera, TurningByAPositiveAngleTurnsRight) {
-    camera.Rotate_View(0);
-    ExpectPose(camera, tVector3(0, 2.5f, 5), tVector3(0, 2.5f, 0));
-
-    // A quarter turn from looking down -z looks down +x (sin 90 degrees is 1
-    // and cos rounds to -0x1.777a5cp-25 in float).
-    camera.Rotate_View(0x1.921fb6p+0f);
-    EXPECT_TRUE(SameBits(camera.view.x, 5.0f));
-    EXPECT_TRUE(SameBits(camera.view.z, 0x1.4p+2f));
-    EXPECT_EQ(camera.view.y, 2.5f);
-    EXPECT_EQ(camera.up.y, 1.0f);
-}
-
-TEST_F(Camera, PositionCameraSetsAllNineValues) {
-    camera.Position_Camera(1, 2, 3, 4, 5, 6, 7, 8, 9);
-    ExpectPose(camera, tVector3(1, 2, 3), tVector3(4, 5, 6));
-    EXPECT_EQ(camera.up.x, 7.0f);
-    EXPECT_EQ(camera.up.y, 8.0f);
-    EXPECT_EQ(camera.up.z, 9.0f);
-}
-
-TEST_F(Camera, NothingHappensWhenViewIsAbovePos) {
-    camera.view = tVector3(0, 9, 5);  // straight up from pos
-    Hold('A');
-    camera.Move_Camera(0.015f);
-    camera.Strafe_Camera(-0.015f);
-    camera.Rotate_View(1.0f);
-    ExpectPose(camera, tVector3(0, 2.5f, 5), tVector3(0, 9, 5));
-}
-
-// --- Long sequences against the independent model -------------------------
-
-void ToReference(const CCamera& c, ReferencePose& r) {
-    const tVector3* parts[3] = {&c.pos, &c.view, &c.up};
-    double* out[3] = {r.pos, r.view, r.up};
-    for (int i = 0; i < 3; ++i) {
-        out[i][0] = parts[i]->x;
-        out[i][1] = parts[i]->y;
-        out[i][2] = parts[i]->z;
-    }
-}
-
-TEST_F(Camera, TurningAgreesWithTheModelToTheBitOverManyAngles) {
-    std::mt19937 random(7);
-    std::uniform_real_distribution<float> angle(-7.0f, 7.0f);
-    ReferencePose model;
-    ToReference(camera, model);
-    for (int i = 0; i < 20000; ++i) {
-        float a = angle(random);
-        camera.Rotate_View(a);
-        ReferenceTurn(model, a);
-        ASSERT_TRUE(SameBits(camera.view.x, static_cast<float>(model.view[0]))) << "turn " << i;
-        ASSERT_TRUE(SameBits(camera.view.z, static_cast<float>(model.view[2]))) << "turn " << i;
+        const tVector3 &pos = objCamera.pos, &view = objCamera.view;  // packed: three floats each
+        EXPECT_EQ(std::memcmp(&pos, p.pos, sizeof p.pos), 0) << std::hexfloat << pos.x << " " << pos.y << " " << pos.z;
+        EXPECT_EQ(std::memcmp(&view, p.view, sizeof p.view), 0)
+            << std::hexfloat << view.x << " " << view.y << " " << view.z;
+        EXPECT_TRUE(objCamera.up.x == 0 && objCamera.up.y == 1 && objCamera.up.z == 0);
+        EXPECT_TRUE(p.asked.empty() || scripted.keysAsked == p.asked);
+        EXPECT_EQ(scripted.calls["SetCursorPos"], readable && moved) << "pinned to (320, 240) once moved";
+        EXPECT_TRUE(!readable || (scripted.cursor.x == 320 && scripted.cursor.y == 240));
     }
 }
 

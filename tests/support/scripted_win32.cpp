@@ -1,94 +1,158 @@
+// The services of the scripted Win32: input, messages and boxes; then the
+// window class, windows, device contexts, pixel formats, rendering contexts
+// and display modes.
 #include "tests/support/scripted_win32.h"
 
-#include <gtest/gtest.h>
+#include <cstdio>
+#include <cstring>
 
 ScriptedWin32 scripted;
 
-HINSTANCE ScriptedWin32::Instance() {
-    return reinterpret_cast<HINSTANCE>(static_cast<uintptr_t>(Kind::instance) << 16);
+bool ScriptedWin32::Call(const char* service, bool valid) {
+    if (std::string(service) != "GetKeyState" || log.empty() || log.back() != service) log.push_back(service);
+    return ++calls[service] == nth && failing == service ? false : valid;
 }
 
-bool ScriptedWin32::Call(const std::string& service, const std::string& arguments) {
-    log.push_back(service + "(" + arguments + ")");
-    int count = ++callCounts[service];
-    auto failure = failures.find(service);
-    return failure != failures.end() && (failure->second == 0 || failure->second == count);
+bool ScriptedWin32::Release(const char* service, const void* handle, bool valid) {
+    return Call(service, valid && Live(handle)) && live.erase(handle);
 }
 
-std::vector<std::string> ScriptedWin32::Calls(std::initializer_list<std::string> services) const {
-    std::vector<std::string> calls;
-    for (const std::string& line : log)
-        for (const std::string& service : services)
-            if (line.compare(0, service.size() + 1, service + "(") == 0) calls.push_back(line);
-    return calls;
+SHORT WINAPI GetKeyState(int nVirtKey) {
+    scripted.keysAsked.push_back(nVirtKey);
+    return scripted.Call("GetKeyState") && scripted.held[nVirtKey & 0xFF] ? static_cast<SHORT>(0xFF80) : 0;
 }
 
-// --- The script ------------------------------------------------------------
-
-void ScriptedWin32::Input(UINT message, WPARAM wParam, LPARAM lParam) {
-    script.push_back(Step{MSG{nullptr, message, wParam, lParam, 0, POINT{0, 0}}, 0, nullptr});
+BOOL WINAPI GetCursorPos(LPPOINT lpPoint) { return scripted.Set("GetCursorPos", *lpPoint, scripted.cursor); }
+BOOL WINAPI SetCursorPos(int X, int Y) { return scripted.Set("SetCursorPos", scripted.cursor, POINT{X, Y}); }
+int WINAPI ShowCursor(BOOL bShow) {
+    scripted.Call("ShowCursor");
+    return scripted.cursorCount += bShow ? 1 : -1;
 }
 
-void ScriptedWin32::Idle(int passes) {
-    if (passes > 0) script.push_back(Step{MSG{}, passes, nullptr});
+int WINAPI MessageBoxA(HWND hWnd, LPCSTR lpText, LPCSTR lpCaption, UINT uType) {
+    std::string box = std::string(lpCaption) + "|" + lpText + "|" + std::to_string(uType);
+    scripted.boxes.push_back(hWnd ? "owned " + box : box);
+    size_t shown = scripted.boxes.size() - 1;
+    return !scripted.Call("MessageBoxA") ? 0 : shown < scripted.answers.size() ? scripted.answers[shown] : IDOK;
 }
 
-void ScriptedWin32::Then(std::function<void()> action) { script.push_back(Step{MSG{}, 0, std::move(action)}); }
-
-void ScriptedWin32::Post(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
-    posted.push_back(MSG{window, message, wParam, lParam, 0, POINT{0, 0}});
-}
-
-// --- The system ------------------------------------------------------------
-
-LRESULT ScriptedWin32::Send(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
-    auto found = windows.find(window);
-    if (found == windows.end()) return 0;
-    return found->second.proc(window, message, wParam, lParam);
-}
-
-bool ScriptedWin32::NextMessage(MSG* message) {
-    if (!posted.empty()) {
-        *message = posted.front();
-        posted.pop_front();
-        return true;
+// A script run out, or a thousand looks, ends the program with 99.
+BOOL WINAPI PeekMessageA(LPMSG lpMsg, HWND hWnd, UINT wMsgFilterMin, UINT wMsgFilterMax, UINT wRemoveMsg) {
+    ScriptedWin32& s = scripted;
+    bool valid = !hWnd && !wMsgFilterMin && !wMsgFilterMax && wRemoveMsg == PM_REMOVE;
+    if (!s.Call("PeekMessageA", valid) && s.calls["PeekMessageA"] < 1000) return FALSE;
+    if (s.script.empty() || s.calls["PeekMessageA"] >= 1000) s.script.push_front(Step{WM_QUIT, 99, 0});
+    Step next = s.script.front();
+    s.script.pop_front();
+    if (next.message == IDLE) {
+        s.cursor = POINT{static_cast<LONG>(next.wParam), static_cast<LONG>(next.lParam)};
+        return FALSE;
     }
-    if (quitPosted) {
-        quitPosted = false;
-        *message = MSG{nullptr, WM_QUIT, static_cast<WPARAM>(quitCode), 0, 0, POINT{0, 0}};
-        return true;
-    }
-    while (!script.empty()) {
-        Step& step = script.front();
-        if (step.action) {
-            std::function<void()> action = std::move(step.action);
-            script.pop_front();
-            action();
-        } else if (step.idlePasses > 0) {
-            if (--step.idlePasses == 0) script.pop_front();
-            return false;
-        } else {
-            *message = step.message;
-            message->hwnd = focus;
-            script.pop_front();
-            return true;
-        }
-    }
-    // A loop that never waits would spin here for ever: stop it, loudly.
-    ADD_FAILURE() << "the program looked for a message after the script's last step";
-    *message = MSG{nullptr, WM_QUIT, static_cast<WPARAM>(-1), 0, 0, POINT{0, 0}};
-    return true;
+    *lpMsg = MSG{s.window, next.message, next.wParam, next.lParam, 0, POINT{0, 0}};
+    return TRUE;
 }
 
-bool ScriptedWin32::TakeAnswer(int* button) {
-    if (answers.empty()) return false;
-    *button = answers.front();
-    answers.pop_front();
-    return true;
+BOOL WINAPI TranslateMessage(const MSG*) { return !scripted.Call("TranslateMessage"); }  // no characters
+
+LRESULT WINAPI DispatchMessageA(const MSG* m) {
+    if (!scripted.Call("DispatchMessageA", scripted.Live(m->hwnd))) return 0;
+    return scripted.windowClass.lpfnWndProc(m->hwnd, m->message, m->wParam, m->lParam);
 }
 
-ScriptedWindow* ScriptedWin32::WindowOf(HDC dc) {
-    for (auto& window : windows)
-        if (dc && window.second.dc == dc) return &window.second;
-    return nullptr;
+void WINAPI PostQuitMessage(int nExitCode) {
+    if (scripted.Call("PostQuitMessage")) scripted.script.push_front(Step{WM_QUIT, WPARAM(nExitCode), 0});
+}
+
+// Answers 0xDEF, so that a result passed on shows; the close command comes
+// back as WM_CLOSE, as on Windows.
+LRESULT WINAPI DefWindowProcA(HWND hWnd, UINT Msg, WPARAM wParam, LPARAM lParam) {
+    if (!scripted.Set("DefWindowProcA", scripted.defaulted, MSG{hWnd, Msg, wParam, lParam, 0, POINT{0, 0}})) return 0;
+    if (Msg == WM_SYSCOMMAND && (wParam & 0xFFF0) == SC_CLOSE) scripted.windowClass.lpfnWndProc(hWnd, WM_CLOSE, 0, 0);
+    return 0xDEF;
+}
+
+namespace {
+
+const HINSTANCE INSTANCE = reinterpret_cast<HINSTANCE>(0x400000);
+const char* const CLASS = "OpenGL";  // live while registered
+
+bool IsClass(LPCSTR name) { return name == CLASS || (name && !std::strcmp(name, CLASS)); }
+
+}  // namespace
+
+HMODULE WINAPI GetModuleHandleA(LPCSTR name) { return scripted.Call("GetModuleHandleA", !name) ? INSTANCE : nullptr; }
+HICON WINAPI LoadIconA(HINSTANCE i, LPCSTR n) { return HICON(scripted.Call("LoadIconA", !i && n == IDI_WINLOGO)); }
+HCURSOR WINAPI LoadCursorA(HINSTANCE i, LPCSTR n) {
+    return HCURSOR(scripted.Call("LoadCursorA", !i && n == IDC_ARROW));
+}
+
+ATOM WINAPI RegisterClassA(const WNDCLASSA* c) {
+    bool valid = !scripted.Live(CLASS);
+    return scripted.Set("RegisterClassA", scripted.windowClass, *c, valid) && scripted.live.insert(CLASS).second;
+}
+
+BOOL WINAPI UnregisterClassA(LPCSTR name, HINSTANCE i) {
+    return scripted.Release("UnregisterClassA", CLASS, IsClass(name) && i == scripted.windowClass.hInstance);
+}
+
+LONG WINAPI ChangeDisplaySettingsA(DEVMODEA* mode, DWORD flags) {
+    if (mode) scripted.mode = *mode;
+    bool valid = flags == (mode ? CDS_FULLSCREEN : 0);
+    bool changed = scripted.Set("ChangeDisplaySettingsA", scripted.modeChanged, mode != nullptr, valid);
+    return changed ? DISP_CHANGE_SUCCESSFUL : DISP_CHANGE_BADMODE;
+}
+
+// As on a 96-dpi desktop: a caption and border add 8 pixels left, right and
+// below and 31 above.
+BOOL WINAPI AdjustWindowRectEx(LPRECT r, DWORD style, BOOL menu, DWORD) {
+    RECT framed = style & 0x00C00000 ? RECT{r->left - 8, r->top - 31, r->right + 8, r->bottom + 8} : *r;
+    return scripted.Set("AdjustWindowRectEx", *r, framed, !menu);
+}
+
+HWND WINAPI CreateWindowExA(DWORD exStyle, LPCSTR className, LPCSTR title, DWORD style, int x, int y, int width,
+                            int height, HWND parent, HMENU menu, HINSTANCE i, LPVOID param) {
+    bool valid = scripted.Live(CLASS) && IsClass(className) && i == scripted.windowClass.hInstance;
+    valid = valid && !parent && !menu && !param;
+    if (!scripted.Call("CreateWindowExA", valid)) return nullptr;
+    char record[200];
+    std::snprintf(record, sizeof record, "%x %x %d %d %d %d %s", exStyle, style, x, y, width, height, title);
+    scripted.windowsCreated.push_back(record);
+    return scripted.window = scripted.Make<HWND>();
+}
+
+BOOL WINAPI DestroyWindow(HWND w) { return scripted.Release("DestroyWindow", w); }
+BOOL WINAPI ShowWindow(HWND w, int show) {
+    return scripted.Set("ShowWindow", scripted.visible, show == SW_SHOW, scripted.Live(w));
+}
+BOOL WINAPI SetForegroundWindow(HWND w) { return scripted.Call("SetForegroundWindow", scripted.Live(w)); }
+HWND WINAPI SetFocus(HWND w) { return scripted.Call("SetFocus", scripted.Live(w)) ? w : nullptr; }
+HDC WINAPI GetDC(HWND w) { return scripted.Call("GetDC", scripted.Live(w)) ? scripted.Make<HDC>() : nullptr; }
+int WINAPI ReleaseDC(HWND w, HDC dc) { return scripted.Release("ReleaseDC", dc, scripted.Live(w)); }
+
+int WINAPI ChoosePixelFormat(HDC dc, const PIXELFORMATDESCRIPTOR* pfd) {
+    return scripted.Set("ChoosePixelFormat", scripted.pfd, *pfd, scripted.Live(dc)) ? 7 : 0;
+}
+
+BOOL WINAPI SetPixelFormat(HDC dc, int format, const PIXELFORMATDESCRIPTOR* pfd) {
+    bool valid = scripted.Live(dc) && format == 7 && !std::memcmp(pfd, &scripted.pfd, sizeof *pfd);
+    return scripted.Call("SetPixelFormat", valid);
+}
+
+HGLRC WINAPI wglCreateContext(HDC dc) {
+    return scripted.Call("wglCreateContext", scripted.Live(dc)) ? scripted.Make<HGLRC>() : nullptr;
+}
+
+BOOL WINAPI wglMakeCurrent(HDC dc, HGLRC rc) {
+    bool valid = (!dc && !rc) || (scripted.Live(dc) && scripted.Live(rc));
+    return scripted.Set("wglMakeCurrent", scripted.current, rc, valid);
+}
+
+BOOL WINAPI wglDeleteContext(HGLRC rc) { return scripted.Release("wglDeleteContext", rc); }
+
+BOOL WINAPI SwapBuffers(HDC dc) {
+    ScriptedWin32& s = scripted;
+    s.frames += !s.Live(dc) || !s.Live(s.current) || !s.visible ? 'x' : s.modeChanged ? 'F' : 'W';
+    s.frames += std::string(s.drawn ? "d" : "-") + (s.cursorCount < 0 ? "h " : "s ");
+    s.drawn = false;
+    return s.Call("SwapBuffers");
 }

@@ -1,0 +1,144 @@
+// The real viewer end to end: the start-up paths of both builds, then the
+// Linux build's mouse look, walking, what a window manager does, full
+// screen, and no display at all.
+#include <gtest/gtest.h>
+
+#include <ostream>
+#include <vector>
+
+#include "tests/e2e/viewer.h"
+#include "tests/render/probes.h"
+
+namespace {
+
+const char* const kQuestion = "Start FullScreen?";
+const Rgb kMidGreen = {0, 128, 0}, kMagenta = {255, 0, 255}, kRed = {255, 0, 0};
+
+// From the start pose, as every new window shows: eye (0, 2.5, 5) looking
+// along -z, inside the fan of path 2's side triangles. The sphere's top
+// touches the horizon; the cube's front face (z = 1) tops out at row 312.4
+// and its left edge stands at x = 175.1.
+const std::vector<Probe> kStartView = {
+    {318, 234, 4, 2, kMidGreen, "above the sphere's top"}, {318, 246, 4, 2, kMagenta, "below it"},
+    {300, 260, 40, 40, kMagenta, "the sphere"}, {440, 306, 1, 1, kMidGreen, "above the front face's top"},
+    {440, 314, 1, 1, kRed, "below it"}, {169, 350, 1, 1, kMagenta, "left of the front face's left edge"},
+    {181, 350, 1, 1, kRed, "right of it"}, {600, 440, 10, 10, kMidGreen, "a side triangle"}};
+
+struct StartPath {
+    const char* name;
+    Start start;
+    const char* screen;
+    std::vector<std::pair<const char*, bool>> answers;  // a box's caption, and Yes or No
+    int exitCode;  // 0: the start view shows in a window until Escape
+};
+
+void PrintTo(const StartPath& path, std::ostream* out) { *out << path.name; }
+
+class StartPaths : public ::testing::TestWithParam<StartPath> {};
+
+TEST_P(StartPaths, EndInTheStartViewOrWithExitCodeOne) {
+    const StartPath& path = GetParam();
+    Viewer viewer(path.start, path.screen);
+    for (const auto& answer : path.answers)
+        ASSERT_TRUE(viewer.Answer(answer.first, answer.second)) << "no box " << answer.first << viewer.Errors();
+    if (path.exitCode == 0) {
+        const std::string window = viewer.WaitForWindow();
+        ASSERT_NE(window, "") << viewer.Errors();
+        // A 16-bit screen holds 5 or 6 bits of a channel.
+        EXPECT_EQ(FailedProbes(kStartView, viewer.Shot(window), 9), "");
+        // Only the Linux build's window sits at the corner: Wine frames it.
+        const std::string geometry = viewer.Xdotool("getwindowgeometry " + window);
+        EXPECT_TRUE(path.start == Start::Wine || geometry.find("Position: 0,0 ") != std::string::npos) << geometry;
+        EXPECT_TRUE(path.start == Start::Wine || viewer.Count(1) == 1) << "the swap interval";
+        // The pointer is pinned and its moves turn the view (by how much:
+        // Windowed.APointerMove..., since Wine may read a move twice).
+        EXPECT_TRUE(viewer.MovePointerAndWaitForItBack(380, 160));
+        EXPECT_NE(FailedProbes(kStartView, viewer.Shot(window), 9), "");
+        viewer.Xdotool("key Escape");
+    }
+    EXPECT_EQ(viewer.Exit(10), path.exitCode) << viewer.Errors();
+}
+
+// Wine, like Linux on this screen, refuses 640 x 480 on a 1024 x 768 screen.
+INSTANTIATE_TEST_SUITE_P(
+    Paths, StartPaths,
+    ::testing::Values(StartPath{"NoGivesAWindow", Start::Linux, "1024x768x24", {{kQuestion, false}}, 0},
+                      StartPath{"YesGivesFullScreen", Start::Linux, "640x480x16", {{kQuestion, true}}, 0},
+                      StartPath{"RefusedModeThenYesGivesAWindow", Start::Linux, "1024x768x24",
+                                {{kQuestion, true}, {"OPENGL", true}}, 0},
+                      StartPath{"RefusedModeThenNoEndsWithOne", Start::Linux, "1024x768x24",
+                                {{kQuestion, true}, {"OPENGL", false}, {"ERROR", true}}, 1},
+                      StartPath{"WineNoGivesAWindow", Start::Wine, "1024x768x24", {{kQuestion, false}}, 0},
+                      StartPath{"WineRefusedModeThenNoEndsWithOne", Start::Wine, "1024x768x24",
+                                {{kQuestion, true}, {"OPENGL", false}, {"ERROR", true}}, 1}),
+    [](const ::testing::TestParamInfo<StartPath>& info) { return std::string(info.param.name); });
+
+// A viewer answered No, showing its window and drawing frames.
+struct Windowed : public ::testing::Test {
+    void SetUp() override {
+        ASSERT_TRUE(viewer.Answer(kQuestion, false)) << viewer.Errors();
+        ASSERT_NE(window = viewer.WaitForWindow(), "") << viewer.Errors();
+        viewer.Shot(window);
+    }
+    Viewer viewer{Start::Linux, "1024x768x24"};
+    std::string window;
+};
+
+// A move of (60, -80) turns the view 0.06 right and lifts the centre 0.16:
+// it looks from (0, 2.5, 5) at (0.29982, 2.66, 0.008998). The front face's
+// left edge moves from x = 175 to 136, the sphere's top from (320, 240) to
+// (285, 258.5).
+TEST_F(Windowed, APointerMoveTurnsTheViewByItsAmount) {
+    EXPECT_TRUE(viewer.MovePointerAndWaitForItBack(380, 160));
+    const std::vector<Probe> turned = {{133, 360, 1, 1, kMagenta, "left of the front face's left edge"},
+                                       {139, 360, 1, 1, kRed, "right of it"},
+                                       {285, 255, 1, 1, kMidGreen, "above the sphere's top"},
+                                       {285, 262, 1, 1, kMagenta, "below it"}};
+    EXPECT_EQ(FailedProbes(turned, viewer.Shot(window), 2), "");
+}
+
+// However many passes the press lasts, walking forward only widens the
+// view of the sphere through the gap.
+TEST_F(Windowed, PressingWWalksForward) {
+    viewer.Xdotool("keydown w sleep 0.06 keyup w");
+    const std::string frame = viewer.Shot(window);
+    EXPECT_NE(FailedProbes(kStartView, frame, 2), "");
+    EXPECT_EQ(FailedProbes({{300, 260, 40, 40, kMagenta, "the sphere"}}, frame, 2), "");
+}
+
+TEST_F(Windowed, IconifiedItRunsOnDrawingNothingRestoredItDrawsAgainAndClosedItEndsWithZero) {
+    viewer.StartWindowManager();
+    viewer.Xdotool("windowminimize --sync " + window + " sleep 0.3");  // a frame under way may finish
+    const long frames = viewer.Count(0);
+    usleep(500000);
+    EXPECT_EQ(viewer.Count(0), frames);
+    EXPECT_EQ(viewer.Exit(0), -1);
+    viewer.Xdotool("windowactivate --sync " + window + " sleep 0.5");  // the window manager animates
+    EXPECT_EQ(FailedProbes(kStartView, viewer.Shot(window), 2), "");
+    viewer.Xdotool("key alt+F4");  // the window manager's close
+    EXPECT_EQ(viewer.Exit(5), 0) << viewer.Errors();
+}
+
+// F1 swaps full screen and a window through a new window each time.
+TEST(FullScreen, F1SwapsToAWindowAndBackEachTimeANewWindowInTheStartView) {
+    Viewer viewer(Start::Linux, "640x480x16");
+    ASSERT_TRUE(viewer.Answer(kQuestion, true)) << viewer.Errors();
+    std::string window = viewer.WaitForWindow();
+    viewer.Shot(window);  // frames are drawn
+    for (int toggle = 0; toggle < 2 && window != ""; ++toggle) {
+        viewer.Xdotool("keydown F1 sleep 0.1 keyup F1");  // acted on in a pass while it is down
+        window = viewer.WaitForWindow("Tessaline - By Odrenko", window);
+        EXPECT_EQ(FailedProbes(kStartView, viewer.Shot(window), 9), "") << "toggle " << toggle;
+    }
+    viewer.Xdotool("key Escape");
+    EXPECT_EQ(viewer.Exit(5), 0) << viewer.Errors();
+}
+
+TEST(NoDisplay, TheBoxesGoToStandardErrorAndTheViewerEndsWithOne) {
+    Viewer viewer(Start::Linux, nullptr);
+    EXPECT_EQ(viewer.Exit(10), 1);
+    for (const char* said : {"DISPLAY is not set", "Start FullScreen?", "Program Will Now Close."})
+        EXPECT_NE(viewer.Errors().find(said), std::string::npos) << viewer.Errors();
+}
+
+}  // namespace

@@ -1,0 +1,57 @@
+// The real viewer on an Xvfb display of its own, driven as a user would with
+// xdotool (XTest) and seen through screenshots. However it is started, the
+// same session drives it: the Linux build, or the Windows build under Wine.
+#ifndef TESSALINE_TESTS_E2E_VIEWER_H
+#define TESSALINE_TESTS_E2E_VIEWER_H
+
+#include <X11/Xlib.h>
+#include <sys/types.h>
+
+#include <string>
+
+enum class Start { Linux, Wine };
+
+// An Xvfb server with this screen ("1024x768x24"): its display name, empty
+// when it did not start.
+std::string StartXvfb(const std::string& screen, pid_t* server);
+void Stop(pid_t process);
+// Runs xdotool on the display and gives back what it prints.
+std::string Xdotool(const std::string& display, const std::string& command);
+
+class Viewer {
+public:
+    // No screen: no display at all. The pointer starts on the point the
+    // viewer pins it to, so its first pass turns nothing. A program other
+    // than the Linux build's own may be given (a benchmark's).
+    Viewer(Start start, const char* screen, const char* program = nullptr);
+    ~Viewer();
+
+    std::string Xdotool(const std::string& command) const { return ::Xdotool(display, command); }
+    // Answers the box with this caption, Yes or No, from the keyboard; false
+    // when no such box comes.
+    bool Answer(const char* caption, bool yes);
+    // A shown window with this title other than `old`; empty when none comes.
+    std::string WaitForWindow(const std::string& title = "Tessaline - By Odrenko", const std::string& old = "");
+    // Moves the pointer and waits until the viewer has pulled it back to
+    // the point it pins it to.
+    bool MovePointerAndWaitForItBack(int x, int y);
+    // The window's 640 x 480 client area once a few more frames are drawn.
+    std::string Shot(const std::string& window);
+    void StartWindowManager();  // openbox, which adopts the windows shown
+    // The exit code, or -1 while it still runs after `seconds`.
+    int Exit(double seconds);
+    std::string Errors() const;
+    // Kept by the counter preloaded into the Linux build: 0, the frames it
+    // has drawn; 1, the swap interval it last asked for.
+    long Count(int which) const;
+
+    const Start start;
+    Display* x = nullptr;
+
+private:
+    pid_t server = -1, windowManager = -1, viewer = -1;
+    int exitCode = -1;
+    std::string files, display;
+};
+
+#endif  // TESSALINE_TESTS_E2E_VIEWER_H

@@ -1,0 +1,26 @@
+// Frames checked through probes: blocks of pixels whose colour follows from
+// projecting a chosen world point by hand (gluLookAt, then 579.4 pixels per
+// unit of x or y over depth). Frames are 640 x 480, RGB rows from the top.
+#ifndef TESSALINE_TESTS_RENDER_PROBES_H
+#define TESSALINE_TESTS_RENDER_PROBES_H
+
+#include <string>
+#include <vector>
+
+struct Rgb {
+    int r, g, b;
+};
+
+// Every pixel of [x, x + w) x [y, y + h) has the colour, or, for a line
+// thinner than the block, at least one does.
+struct Probe {
+    int x, y, w, h;
+    Rgb colour;
+    const char* what;
+    bool anyPixel = false;
+};
+
+// The probes that do not hold, one line each; empty when all hold.
+std::string FailedProbes(const std::vector<Probe>& probes, const std::string& frame, int tolerance);
+
+#endif  // TESSALINE_TESTS_RENDER_PROBES_H
