@@ -1,6 +1,6 @@
-// The real viewer end to end: the start-up paths of both builds, then the
-// Linux build's mouse look, walking, what a window manager does, full
-// screen, and no display at all.
+// The real viewer end to end: the start-up paths of both builds, the Linux
+// one on X11 and on Wayland, then its mouse look, walking, what a window
+// manager does, full screen, and no display at all.
 #include <gtest/gtest.h>
 
 #include <ostream>
@@ -70,7 +70,10 @@ INSTANTIATE_TEST_SUITE_P(
                                 {{kQuestion, true}, {"OPENGL", false}, {"ERROR", true}}, 1},
                       StartPath{"WineNoGivesAWindow", Start::Wine, "1024x768x24", {{kQuestion, false}}, 0},
                       StartPath{"WineRefusedModeThenNoEndsWithOne", Start::Wine, "1024x768x24",
-                                {{kQuestion, true}, {"OPENGL", false}, {"ERROR", true}}, 1}),
+                                {{kQuestion, true}, {"OPENGL", false}, {"ERROR", true}}, 1},
+                      // A compositor lists 640 x 480 on a larger output, and scales the frame up.
+                      StartPath{"WaylandNoGivesAWindow", Start::Wayland, "640x480", {{kQuestion, false}}, 0},
+                      StartPath{"WaylandYesFillsAn800x600Output", Start::Wayland, "800x600", {{kQuestion, true}}, 0}),
     [](const ::testing::TestParamInfo<StartPath>& info) { return std::string(info.param.name); });
 
 // A viewer answered No, showing its window and drawing frames.
@@ -88,13 +91,31 @@ struct Windowed : public ::testing::Test {
 // it looks from (0, 2.5, 5) at (0.29982, 2.66, 0.008998). The front face's
 // left edge moves from x = 175 to 136, the sphere's top from (320, 240) to
 // (285, 258.5).
+const std::vector<Probe> kTurned = {{133, 360, 1, 1, kMagenta, "left of the front face's left edge"},
+                                    {139, 360, 1, 1, kRed, "right of it"},
+                                    {285, 255, 1, 1, kMidGreen, "above the sphere's top"},
+                                    {285, 262, 1, 1, kMagenta, "below it"}};
+
 TEST_F(Windowed, APointerMoveTurnsTheViewByItsAmount) {
     EXPECT_TRUE(viewer.MovePointerAndWaitForItBack(380, 160));
-    const std::vector<Probe> turned = {{133, 360, 1, 1, kMagenta, "left of the front face's left edge"},
-                                       {139, 360, 1, 1, kRed, "right of it"},
-                                       {285, 255, 1, 1, kMidGreen, "above the sphere's top"},
-                                       {285, 262, 1, 1, kMagenta, "below it"}};
-    EXPECT_EQ(FailedProbes(turned, viewer.Shot(window), 2), "");
+    EXPECT_EQ(FailedProbes(kTurned, viewer.Shot(window), 2), "");
+}
+
+// On Wayland the mouse turns the view from the first click into the window
+// on (before it, a compositor may not have locked the pointer yet), by as
+// much as on X11, in halves too; a W press walks.
+TEST(Wayland, TheMouseTurnsTheViewAsOnX11FromAClickOnAndWWalks) {
+    Viewer viewer(Start::Wayland, "640x480");
+    ASSERT_TRUE(viewer.Answer(kQuestion, false)) << viewer.Errors();
+    const std::string window = viewer.WaitForWindow();
+    viewer.Xdotool("mousemove 1023 767 mousemove 320 240 mousemove 380 160");
+    EXPECT_EQ(FailedProbes(kStartView, viewer.Shot(window), 2), "") << "turned before a click";
+    for (int half = 0; half < 2; ++half) viewer.MovePointerAndWaitForItBack(350, 200);
+    EXPECT_EQ(FailedProbes(kTurned, viewer.Shot(window), 2), "");
+    viewer.Xdotool("keydown w sleep 0.2 keyup w");  // a few of weston's repaints, a pass each
+    EXPECT_NE(FailedProbes(kTurned, viewer.Shot(window), 2), "") << "W walked nowhere";
+    viewer.Xdotool("key Escape");
+    EXPECT_EQ(viewer.Exit(5), 0) << viewer.Errors();
 }
 
 // However many passes the press lasts, walking forward only widens the
@@ -134,11 +155,14 @@ TEST(FullScreen, F1SwapsToAWindowAndBackEachTimeANewWindowInTheStartView) {
     EXPECT_EQ(viewer.Exit(5), 0) << viewer.Errors();
 }
 
+// On Wayland: a compositor named, but none there.
 TEST(NoDisplay, TheBoxesGoToStandardErrorAndTheViewerEndsWithOne) {
-    Viewer viewer(Start::Linux, nullptr);
-    EXPECT_EQ(viewer.Exit(10), 1);
-    for (const char* said : {"DISPLAY is not set", "Start FullScreen?", "Program Will Now Close."})
-        EXPECT_NE(viewer.Errors().find(said), std::string::npos) << viewer.Errors();
+    for (Start start : {Start::Linux, Start::Wayland}) {
+        Viewer viewer(start, nullptr);
+        EXPECT_EQ(viewer.Exit(10), 1);
+        for (const char* said : {"no display to open a window on", "Start FullScreen?", "Program Will Now Close."})
+            EXPECT_NE(viewer.Errors().find(said), std::string::npos) << viewer.Errors();
+    }
 }
 
 }  // namespace

@@ -4,9 +4,11 @@
 #include <fcntl.h>
 #include <signal.h>
 #include <sys/prctl.h>
+#include <sys/stat.h>
 #include <sys/wait.h>
 #include <unistd.h>
 
+#include <algorithm>
 #include <chrono>
 #include <cstdio>
 #include <cstdlib>
@@ -49,7 +51,10 @@ std::string Output(const std::string& command) {
 void Find(Display* x, Window window, const std::string& title, std::vector<Window>* found) {
     XTextProperty name = {};
     XWindowAttributes attributes;
-    if (XGetWMName(x, window, &name) && name.value && title == std::string(reinterpret_cast<char*>(name.value), name.nitems) &&
+    // Weston names its window only in the newer property.
+    const Atom newer = XInternAtom(x, "_NET_WM_NAME", False);
+    if ((XGetWMName(x, window, &name) || XGetTextProperty(x, window, &name, newer)) && name.value &&
+        title == std::string(reinterpret_cast<char*>(name.value), name.nitems) &&
         XGetWindowAttributes(x, window, &attributes) && attributes.map_state == IsViewable)
         found->push_back(window);
     if (name.value) XFree(name.value);
@@ -87,8 +92,19 @@ std::string Xdotool(const std::string& display, const std::string& command) {
 Viewer::Viewer(Start start, const char* screen, const char* program) : start(start) {
     static int viewers = 0;
     files = "/tmp/tessaline-e2e-" + std::to_string(getpid()) + "-" + std::to_string(++viewers);
-    display = screen ? StartXvfb(screen, &server) : "";
+    const bool wayland = start == Start::Wayland;
+    display = screen ? StartXvfb(wayland ? "1024x768x24" : screen, &server) : "";
     x = screen ? XOpenDisplay(display.c_str()) : nullptr;
+    // Weston's headless backend has no seat; its X11 one takes XTest input.
+    const std::string runtime = files + ".run", size = screen ? screen : "";
+    mkdir(runtime.c_str(), 0700);
+    if (wayland && screen) {
+        compositor = Spawn({"weston", "--backend=x11-backend.so", "--shell=kiosk-shell.so", "--socket=wayland-e2e",
+                            "--idle-time=0", "--no-config", ("--width=" + size.substr(0, size.find('x'))).c_str(),
+                            ("--height=" + size.substr(size.find('x') + 1)).c_str()},
+                           {"DISPLAY=" + display, "XDG_RUNTIME_DIR=" + runtime}, "/dev/null");
+        for (int i = 0; i < 500 && access((runtime + "/wayland-e2e").c_str(), F_OK) != 0; ++i) Sleep(20);
+    }
     XSetErrorHandler([](Display*, XErrorEvent*) { return 0; });  // windows come and go while looked at
     Xdotool("mousemove 320 240");
     const std::string where = screen ? "DISPLAY=" + display : "-DISPLAY";
@@ -99,7 +115,9 @@ Viewer::Viewer(Start start, const char* screen, const char* program) : start(sta
     if (start == Start::Wine)
         viewer = Spawn({"wine", TESSALINE_WINDOWS_VIEWER}, {where, "-WAYLAND_DISPLAY"}, files + ".stderr");
     else
-        viewer = Spawn({program ? program : TESSALINE_VIEWER}, {where, "-WAYLAND_DISPLAY", preload, "TESSALINE_COUNTS=" + files + ".counts"},
+        viewer = Spawn({program ? program : TESSALINE_VIEWER},
+                       {where, wayland ? "WAYLAND_DISPLAY=wayland-e2e" : "-WAYLAND_DISPLAY", "XDG_RUNTIME_DIR=" + runtime,
+                        preload, "TESSALINE_COUNTS=" + files + ".counts"},
                        files + ".stderr");
 }
 
@@ -110,15 +128,20 @@ Viewer::~Viewer() {
     if (start == Start::Wine) waitpid(Spawn({"wineserver", "-k"}, {}, "/dev/null"), nullptr, 0);
     if (x) XCloseDisplay(x);
     Stop(windowManager);
+    Stop(compositor);
     Stop(server);
     unlink((files + ".counts").c_str());
     unlink((files + ".stderr").c_str());
+    for (const char* socket : {"/wayland-e2e", "/wayland-e2e.lock"}) unlink((files + ".run" + socket).c_str());
+    rmdir((files + ".run").c_str());
 }
 
 std::string Viewer::WaitForWindow(const std::string& title, const std::string& old) {
+    // On Wayland the viewer's frames show in weston's window, once it draws.
+    const bool weston = start == Start::Wayland && title == "Tessaline - By Odrenko";
     for (int i = 0; i < 400 && x; ++i, Sleep(50)) {
         std::vector<Window> found;
-        Find(x, DefaultRootWindow(x), title, &found);
+        if (!weston || Count(0) > 2) Find(x, DefaultRootWindow(x), weston ? "Weston Compositor - screen0" : title, &found);
         for (Window window : found)
             if (std::to_string(window) != old) return std::to_string(window);
     }
@@ -134,15 +157,30 @@ bool Viewer::Answer(const char* caption, bool yes) {
 
 std::string Viewer::Shot(const std::string& window) {
     const long frames = Count(0);
-    for (int i = 0; i < 200 && (start == Start::Wine ? i < 20 : Count(0) < frames + 3); ++i) Sleep(50);
+    // Weston shows a frame a repaint or more after the viewer draws it.
+    const int more = start == Start::Wayland ? 10 : 3;
+    for (int i = 0; i < 200 && (start == Start::Wine ? i < 20 : Count(0) < frames + more); ++i) Sleep(50);
     int left = 0, top = 0;
     Window child;
     XTranslateCoordinates(x, std::stoul(window), DefaultRootWindow(x), 0, 0, &left, &top, &child);
-    return Output("import -display " + display + " -window root -crop 640x480+" + std::to_string(left) + "+" +
-                  std::to_string(top) + " -depth 8 rgb:- 2>/dev/null");
+    // A frame scaled up to fill a larger output (Wayland's full screen) is sampled back.
+    XWindowAttributes size = {};
+    XGetWindowAttributes(x, std::stoul(window), &size);
+    return Output("import -display " + display + " -window root -crop " + std::to_string(std::max(size.width, 640)) +
+                  "x" + std::to_string(std::max(size.height, 480)) + "+" + std::to_string(left) + "+" +
+                  std::to_string(top) + " -resize 640x480! -depth 8 rgb:- 2>/dev/null");
 }
 
 bool Viewer::MovePointerAndWaitForItBack(int toX, int toY) {
+    // No one pins a pointer on Wayland: weston puts its own back, with no
+    // motion, where the X pointer re-enters its window. The lock a click
+    // asks for holds from the next frames on.
+    if (start == Start::Wayland) {
+        Xdotool("mousemove 1023 767 mousemove 320 240 click 1");
+        for (long frames = Count(0), i = 0; i < 100 && Count(0) < frames + 3; ++i) Sleep(20);
+        Xdotool("mousemove 1023 767 mousemove 320 240 mousemove " + std::to_string(toX) + " " + std::to_string(toY));
+        return true;
+    }
     Xdotool("mousemove " + std::to_string(toX) + " " + std::to_string(toY));
     for (int i = 0; i < 100; ++i, Sleep(20))
         if (Xdotool("getmouselocation").find("x:320 y:240 ") == 0) return true;

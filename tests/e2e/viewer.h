@@ -1,6 +1,8 @@
 // The real viewer on an Xvfb display of its own, driven as a user would with
 // xdotool (XTest) and seen through screenshots. However it is started, the
-// same session drives it: the Linux build, or the Windows build under Wine.
+// same session drives it: the Linux build, on X11 or as a Wayland client of
+// weston (whose output is a window at the screen's corner), or the Windows
+// build under Wine.
 #ifndef TESSALINE_TESTS_E2E_VIEWER_H
 #define TESSALINE_TESTS_E2E_VIEWER_H
 
@@ -9,7 +11,7 @@
 
 #include <string>
 
-enum class Start { Linux, Wine };
+enum class Start { Linux, Wine, Wayland };
 
 // An Xvfb server with this screen ("1024x768x24"): its display name, empty
 // when it did not start.
@@ -22,7 +24,8 @@ class Viewer {
 public:
     // No screen: no display at all. The pointer starts on the point the
     // viewer pins it to, so its first pass turns nothing. A program other
-    // than the Linux build's own may be given (a benchmark's).
+    // than the Linux build's own may be given (a benchmark's). On Wayland the
+    // screen is weston's output ("640x480"), and the boxes come through X.
     Viewer(Start start, const char* screen, const char* program = nullptr);
     ~Viewer();
 
@@ -33,7 +36,7 @@ public:
     // A shown window with this title other than `old`; empty when none comes.
     std::string WaitForWindow(const std::string& title = "Tessaline - By Odrenko", const std::string& old = "");
     // Moves the pointer and waits until the viewer has pulled it back to
-    // the point it pins it to.
+    // the point it pins it to. On Wayland, clicks into the window first.
     bool MovePointerAndWaitForItBack(int x, int y);
     // The window's 640 x 480 client area once a few more frames are drawn.
     std::string Shot(const std::string& window);
@@ -49,7 +52,7 @@ public:
     Display* x = nullptr;
 
 private:
-    pid_t server = -1, windowManager = -1, viewer = -1;
+    pid_t server = -1, windowManager = -1, compositor = -1, viewer = -1;
     int exitCode = -1;
     std::string files, display;
 };
