@@ -4,9 +4,9 @@
 // service names called, the boxes shown, a token per buffer swap and the
 // handles the system still holds.
 //
-// A call whose handles are not live, or whose arguments the program never
-// passes, fails as Windows would refuse it; the program's failure paths then
-// show. No GL function is provided here: tests that watch GL bring their own.
+// A call whose handles are not live fails as Windows would refuse it; the
+// program's failure paths then show. No GL function is provided here: tests
+// that watch GL bring their own.
 #ifndef TESSALINE_TESTS_SUPPORT_SCRIPTED_WIN32_H
 #define TESSALINE_TESTS_SUPPORT_SCRIPTED_WIN32_H
 
@@ -48,9 +48,9 @@ struct ScriptedWin32 {
     WNDCLASSA windowClass = {};
     POINT viewport = {-1, -1};  // width and height, kept by a test's glViewport
     bool drawn = false, modeChanged = false, visible = false;  // drawn: since the last swap, kept by a test
-    MSG defaulted = {};          // the last message given to DefWindowProcA
+    HWND defaulted = nullptr;    // the window of the last message given to DefWindowProcA
 
-    std::set<const void*> live;  // handles made and not given back, the class's name among them
+    std::set<const void*> live;  // handles made and not given back, the class among them
     HWND window = nullptr;
     HGLRC current = nullptr;
     int cursorCount = 0;
@@ -62,17 +62,12 @@ struct ScriptedWin32 {
     // A Call that, when it succeeds, stores the value.
     template <class T>
     bool Set(const char* service, T& to, const T& value, bool valid = true) {
-        if (!Call(service, valid)) return false;
-        to = value;
-        return true;
+        return Call(service, valid) && (to = value, true);
     }
     bool Live(const void* handle) const { return handle && live.count(handle); }
-    bool Release(const char* service, const void* handle, bool valid = true);  // a Call that gives it back
+    bool Release(const char* service, const void* handle);  // a Call that gives it back
     template <class Handle>
-    Handle Make() {
-        live.insert(reinterpret_cast<Handle>(++made << 4));
-        return reinterpret_cast<Handle>(made << 4);
-    }
+    Handle Make() { return Handle(*live.insert(reinterpret_cast<void*>(++made << 4)).first); }
 };
 
 extern ScriptedWin32 scripted;
