@@ -1,9 +1,13 @@
-// The shell on the scripted Win32: the window procedure's table, whole runs
-// of WinMain as a table, then each call of a plain run made to fail in turn.
+// The shell on the scripted Win32: the GL window's records, the window
+// procedure's table, whole runs of WinMain as a table, then each call of a
+// plain run made to fail in turn.
 #include <algorithm>
+#include <cstring>
+#include <sstream>
 
 #include <gtest/gtest.h>
 
+#include "render/render.h"
 #include "shell/shell.h"
 #include "tests/support/scripted_win32.h"
 
@@ -19,7 +23,7 @@ const std::string CLOSING = "ERROR|Program Will Now Close.|16";
 std::string Error(const std::string& text) { return "ERROR|" + text + "|48"; }
 std::string Shutdown(const std::string& text) { return "SHUTDOWN ERROR|" + text + "|64"; }
 
-const Step PASS = {IDLE, 320, 240}, ESCAPE = {WM_KEYDOWN, VK_ESCAPE, 1}, CLOSE = {WM_CLOSE, 0, 0};
+const Step PASS = {IDLE, 0, 0}, ESCAPE = {WM_KEYDOWN, VK_ESCAPE, 1}, CLOSE = {WM_CLOSE, 0, 0};
 const Step F1 = {WM_KEYDOWN, VK_F1, 1}, F1_UP = {WM_KEYUP, VK_F1, 0};
 const std::string TEARDOWN = "wglMakeCurrent wglDeleteContext ReleaseDC DestroyWindow UnregisterClassA";
 const char* const WINDOWED = "40100 6cf0000 0 0 656 519 Tessaline - By Odrenko";  // framed 640 x 480 client
@@ -38,20 +42,35 @@ int RunProgram(const std::vector<int>& answers, const std::vector<Step>& script,
     return WinMain(nullptr, nullptr, nullptr, SW_SHOW);
 }
 
-std::string Calls() {
-    std::string calls;
-    for (const std::string& call : scripted.log) calls += (calls.empty() ? "" : " ") + call;
-    return calls;
-}
-
 // Every handle cleared and the display mode back; the system holds only
 // what a refused release left, and the instance stays when creation stopped
 // with nothing to give back.
 void ExpectNothingHeld(size_t handlesLeft, bool instanceKept) {
-    EXPECT_TRUE(!hWnd && !hDC && !hRC) << hWnd << " " << hDC << " " << hRC;
-    EXPECT_EQ(hInstance != nullptr, instanceKept);
+    EXPECT_TRUE(!hWnd && !hDC && !hRC && (hInstance != nullptr) == instanceKept && !scripted.modeChanged);
     EXPECT_EQ(scripted.live.size(), handlesLeft);
-    EXPECT_FALSE(scripted.modeChanged);
+}
+
+// First in the file: the pixel format descriptor is filled once per process,
+// by the first window that gets past its creation.
+TEST(GLWindow, RecordsHoldWhatWasAskedFor) {
+    scripted.failing = "CreateWindowExA";
+    scripted.nth = 1;
+    EXPECT_FALSE(CreateGLWindow("Tessaline", 640, 480, 24, false));  // before the descriptor's turn
+    EXPECT_TRUE(CreateGLWindow("Tessaline", 640, 480, 0x120, false));
+    KillGLWindow();
+    EXPECT_TRUE(CreateGLWindow("Tessaline", 800, 600, 16, true));
+    KillGLWindow();
+
+    const WNDCLASSA& c = scripted.windowClass;
+    EXPECT_TRUE(c.style == 0x23 && c.lpfnWndProc == WndProc && c.hInstance && c.hIcon && c.hCursor);
+    // Size 156, fields 0x1C0000, 16 bits, 800 x 600; everything else zero.
+    const DEVMODEA mode = {{}, 0, 0,  156, 0, 0x1C0000, {}, 0, 0, 0, 0, 0, {}, 0,
+                           16, 800, 600, {}, 0, 0, 0, 0, 0, 0, 0, 0, 0};
+    EXPECT_EQ(std::memcmp(&scripted.mode, &mode, sizeof mode), 0);
+    // The colour bits of the first window past creation, cut to one byte.
+    const PIXELFORMATDESCRIPTOR pfd = {40, 1, 0x25, 0, 0x20, 0, 0, 0, 0, 0, 0, 0, 0,  // through the alpha shift
+                                       0,  0, 0,    0, 0,    16, 0, 0, 0, 0, 0, 0, 0};
+    EXPECT_EQ(std::memcmp(&scripted.pfd, &pfd, sizeof pfd), 0);
 }
 
 struct Message {
@@ -80,8 +99,8 @@ TEST(WindowProcedure, AnswersEachMessageByItsTable) {
         {"code 256 + W down", {WM_KEYDOWN, 0x100 | 'W', 1}, "DefWindowProcA", -1, 'W', 0, -1, -1},
         {"S up", {WM_KEYUP, 'S', 0}, "", -1, 'S', 0, -1, -1},
         {"code 256 + S up", {WM_KEYUP, 0x100 | 'S', 0}, "", -1, 'S', 1, -1, -1},
-        {"sized", {WM_SIZE, SIZE_RESTORED, 0x01E00280}, "glViewport", -1, 'S', 1, 640, 480},
-        {"halves unsigned", {WM_SIZE, 2, static_cast<LPARAM>(0x8001FFFF)}, "glViewport", -1, 'S', 1, 65535, 32769},
+        {"sized", {WM_SIZE, SIZE_RESTORED, 0x01E00280}, "ReSizeGLScene", -1, 'S', 1, 640, 480},
+        {"halves unsigned", {WM_SIZE, 2, static_cast<LPARAM>(0x8001FFFF)}, "ReSizeGLScene", -1, 'S', 1, 65535, 32769},
         {"anything else", {WM_SETFOCUS, 0x1234, -2}, "DefWindowProcA", -1, 'S', 1, -1, -1},
     };
     const HWND window = reinterpret_cast<HWND>(0x5170);
@@ -96,7 +115,7 @@ TEST(WindowProcedure, AnswersEachMessageByItsTable) {
         bool defaulted = std::string(m.calls).find("DefWindowProcA") != std::string::npos;
         EXPECT_EQ(WndProc(window, m.in.message, m.in.wParam, m.in.lParam), defaulted ? DEF : 0);
 
-        EXPECT_EQ(Calls(), m.calls);
+        EXPECT_EQ(scripted.log, m.calls);
         EXPECT_EQ(active, m.active != 0);
         for (int key = 0; key < 256; ++key) EXPECT_EQ(keys[key], key == m.key ? m.held : key == 'S') << key;
         EXPECT_TRUE(scripted.viewport.x == m.width && scripted.viewport.y == m.height);
@@ -121,7 +140,7 @@ struct WholeRun {
 TEST(WholeRuns, EachEndsWithItsExitCodeBoxesWindowsFramesAndTeardown) {
     const WholeRun runs[] = {
         {"No, then Escape", {IDNO}, {PASS, ESCAPE}, 0, {QUESTION}, "W", "Wdh ", -1,
-         "SetForegroundWindow SetFocus glViewport PeekMessageA GetKeyState GetCursorPos gluLookAt SwapBuffers"},
+         "SetForegroundWindow SetFocus ReSizeGLScene InitGL PeekMessageA GetKeyState GetCursorPos gluLookAt SwapBuffers"},
         {"the mode refused, then Yes", {IDYES, IDYES}, {PASS, ESCAPE}, 0, {QUESTION, REFUSED}, "W", "Wds ", 0,
          "DefWindowProcA PeekMessageA " + TEARDOWN, "ChangeDisplaySettingsA", 1},
         {"the mode refused, then No", {IDYES, IDNO}, {}, 1, {QUESTION, REFUSED, CLOSING}, "", "", 0,
@@ -131,8 +150,8 @@ TEST(WholeRuns, EachEndsWithItsExitCodeBoxesWindowsFramesAndTeardown) {
         {"F1 twice", {IDNO}, {PASS, F1, PASS, PASS, F1_UP, F1, PASS, F1_UP, CLOSE}, 0, {QUESTION}, "WFW",
          "Wdh Wdh Fdh Fdh ", -1, "SwapBuffers " + TEARDOWN + " GetModuleHandleA"},
         {"minimised: polled and swapped, not drawn", {IDNO},
-         {PASS, {WM_ACTIVATE, 0x10000, 0}, {IDLE, 100, 100}, {WM_ACTIVATE, WA_ACTIVE, 0}, PASS, ESCAPE}, 0,
-         {QUESTION}, "W", "Wdh W-h Wdh ", -1, "PeekMessageA GetKeyState GetCursorPos SetCursorPos SwapBuffers"},
+         {PASS, {WM_ACTIVATE, 0x10000, 0}, PASS, {WM_ACTIVATE, WA_ACTIVE, 0}, PASS, ESCAPE}, 0, {QUESTION}, "W",
+         "Wdh W-h Wdh ", -1, "DispatchMessageA PeekMessageA GetKeyState GetCursorPos SwapBuffers"},
         {"F1, the new window refused", {IDNO}, {F1, PASS}, 1, {QUESTION, Error("Window Creation Error.")}, "W",
          "Wdh ", -1, "CreateWindowExA ChangeDisplaySettingsA ShowCursor UnregisterClassA MessageBoxA",
          "CreateWindowExA", 2},
@@ -147,7 +166,7 @@ TEST(WholeRuns, EachEndsWithItsExitCodeBoxesWindowsFramesAndTeardown) {
         EXPECT_EQ(scripted.windowsCreated, windows);
         EXPECT_EQ(scripted.frames, run.frames);
         EXPECT_EQ(scripted.cursorCount, run.cursorCount);
-        EXPECT_NE((" " + Calls() + " ").find(" " + run.calls + " "), std::string::npos) << Calls();
+        EXPECT_NE((" " + scripted.log + " ").find(" " + run.calls + " "), std::string::npos) << scripted.log;
         EXPECT_TRUE(scripted.cursor.x == 320 && scripted.cursor.y == 240) << "pinned";
         EXPECT_TRUE(run.frames.empty() || (scripted.viewport.x == 640 && scripted.viewport.y == 480));
         bool stopped = run.boxes.back() == CLOSING;  // by the user, before any window
@@ -169,6 +188,7 @@ TEST(WholeRuns, EachCallMadeToFailEndsInItsBoxExitCodeAndTeardown) {
         {"SetPixelFormat", 1, 1, Error("Can't Set The PixelFormat.")},
         {"wglCreateContext", 1, 1, Error("Can't Create A GL Rendering Context.")},
         {"wglMakeCurrent", 1, 1, Error("Can't Activate The GL Rendering Context.")},
+        {"InitGL", 1, 1, Error("Initialization Failed.")},
         {"wglMakeCurrent", 2, 0, Shutdown("Release Of DC And RC Failed.")},
         {"wglDeleteContext", 1, 0, Shutdown("Release Rendering Context Failed.")},
         {"ReleaseDC", 1, 0, Shutdown("Release Device Context Failed.")},
@@ -181,9 +201,9 @@ TEST(WholeRuns, EachCallMadeToFailEndsInItsBoxExitCodeAndTeardown) {
     };
     const std::vector<Step> script = {PASS, ESCAPE, PASS, CLOSE};
     ASSERT_EQ(RunProgram({IDNO}, script), 0);
-    const Texts plain = scripted.log;
+    std::istringstream plain(scripted.log);
     std::map<std::string, int> seen;
-    for (const std::string& service : plain) {
+    for (std::string service; plain >> service;) {
         Failure expected = {service, ++seen[service], 0, ""};  // unless listed, nothing the user sees
         for (const Failure& failure : failures)
             if (failure.service == service && failure.nth == expected.nth) expected = failure;
@@ -201,12 +221,12 @@ TEST(WholeRuns, EachCallMadeToFailEndsInItsBoxExitCodeAndTeardown) {
 
 }  // namespace
 
-// Two GL entry points stand in for the library's, so that these tests see
-// each resize and each frame drawn. Every other GL call reaches the real
-// library, which ignores it: no context is current here.
-void GLAPIENTRY glViewport(GLint, GLint, GLsizei width, GLsizei height) {
-    scripted.Set("glViewport", scripted.viewport, POINT{width, height});
-}
+// The renderer's set-up stands in for the real one, so that these tests see
+// each resize and can make the set-up fail; each frame drawn shows by its
+// eye. Every GL call reaches the real library, which ignores it: no context
+// is current here.
+int InitGL() { return scripted.Call("InitGL"); }
+void ReSizeGLScene(int width, int height) { scripted.Set("ReSizeGLScene", scripted.viewport, POINT{width, height}); }
 
 void GLAPIENTRY gluLookAt(GLdouble, GLdouble, GLdouble, GLdouble, GLdouble, GLdouble, GLdouble, GLdouble, GLdouble) {
     scripted.Set("gluLookAt", scripted.drawn, true);

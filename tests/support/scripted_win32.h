@@ -19,7 +19,7 @@
 #include "shell/win32.h"
 
 // A message for the program's next look, or an idle pass (a look that finds
-// nothing) with the cursor moved to (wParam, lParam).
+// nothing).
 struct Step {
     UINT message;
     WPARAM wParam;
@@ -35,10 +35,12 @@ struct ScriptedWin32 {
     bool held[256] = {};
     POINT cursor = {320, 240};
 
-    // Service names in order (a run of GetKeyState is one); the boxes shown,
-    // "caption|text|style" ("owned " first for one with an owner); the
-    // windows made, "exStyle style x y width height title", styles in hex.
-    std::vector<std::string> log, boxes, windowsCreated;
+    // Service names in order, space-separated (a run of GetKeyState is one);
+    // the boxes shown, "caption|text|style" ("owned " first for one with an
+    // owner); the windows made, "exStyle style x y width height title",
+    // styles in hex.
+    std::string log;
+    std::vector<std::string> boxes, windowsCreated;
     std::vector<int> keysAsked;  // GetKeyState's codes in order
     // Per swap: F(ull screen), W(indowed) or x (not a live context current on
     // the shown window's DC); d(rawn) or -; h(idden cursor) or s(hown).
@@ -46,7 +48,7 @@ struct ScriptedWin32 {
     DEVMODEA mode = {};
     PIXELFORMATDESCRIPTOR pfd = {};
     WNDCLASSA windowClass = {};
-    POINT viewport = {-1, -1};  // width and height, kept by a test's glViewport
+    POINT viewport = {-1, -1};  // width and height, kept by a test's ReSizeGLScene
     bool drawn = false, modeChanged = false, visible = false;  // drawn: since the last swap, kept by a test
     HWND defaulted = nullptr;    // the window of the last message given to DefWindowProcA
 
