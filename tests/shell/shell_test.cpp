@@ -24,14 +24,16 @@ std::string Error(const std::string& text) { return "ERROR|" + text + "|48"; }
 std::string Shutdown(const std::string& text) { return "SHUTDOWN ERROR|" + text + "|64"; }
 
 const Step PASS = {IDLE, 0, 0}, ESCAPE = {WM_KEYDOWN, VK_ESCAPE, 1}, CLOSE = {WM_CLOSE, 0, 0};
-const Step F1 = {WM_KEYDOWN, VK_F1, 1}, F1_UP = {WM_KEYUP, VK_F1, 0};
+const Step F1 = {WM_KEYDOWN, VK_F1, 1}, F1_UP = {WM_KEYUP, VK_F1, 0}, F1_REPEATED = {WM_KEYDOWN, VK_F1, 0x40000001};
+// Key codes past the held-key table, F1's in their low byte.
+const Step PAST_F1 = {WM_KEYDOWN, 0x100 | VK_F1, 1}, PAST_F1_UP = {WM_KEYUP, 0x100 | VK_F1, 0};
+const Step DEACTIVATED = {WM_ACTIVATE, WA_INACTIVE, 0}, MINIMISED = {WM_ACTIVATE, 0x10000, 0};
 const std::string TEARDOWN = "wglMakeCurrent wglDeleteContext ReleaseDC DestroyWindow UnregisterClassA";
-const char* const WINDOWED = "40100 6cf0000 0 0 656 519 Tessaline - By Odrenko";  // framed 640 x 480 client
-const char* const FULL_SCREEN = "40000 86000000 0 0 640 480 Tessaline - By Odrenko";
+const std::string WINDOWED = "40100 6cf0000 0 0 656 519 Tessaline - By Odrenko";  // framed 640 x 480 client
+const std::string FULL_SCREEN = "40000 86000000 0 0 640 480 Tessaline - By Odrenko";
 
 // WinMain as a fresh process runs it.
-int RunProgram(const std::vector<int>& answers, const std::vector<Step>& script, const char* failing = "",
-               int nth = 0) {
+int RunProgram(const std::vector<int>& answers, const std::vector<Step>& script, const char* failing, int nth) {
     scripted = ScriptedWin32();
     scripted.answers = answers;
     scripted.script.assign(script.begin(), script.end());
@@ -76,48 +78,29 @@ TEST(GLWindow, RecordsHoldWhatWasAskedFor) {
 struct Message {
     const char* name;
     Step in;
-    const char* calls;  // DefWindowProcA among them: its result is passed on
-    // After: active (-1: untouched); the held-key entry `key` (the others
-    // stay); the viewport.
-    int active, key, held, width, height;
+    const char* calls;  // DefWindowProcA or not: its result is passed on
+    int width, height;  // the viewport after (-1: none)
 };
 
-// Each message starts afresh: `active` the row's opposite (else true), only
-// the S entry held, no viewport.
+// The messages no whole run needs, each to a window procedure called as
+// while CreateWindowExA sends its first messages: hWnd is still null.
 TEST(WindowProcedure, AnswersEachMessageByItsTable) {
-    const LRESULT DEF = 0xDEF;                                // the scripted DefWindowProcA's answer
     const Message messages[] = {
-        {"activated", {WM_ACTIVATE, WA_ACTIVE, 0}, "", 1, 'S', 1, -1, -1},
-        {"deactivated, not minimised", {WM_ACTIVATE, WA_INACTIVE, 0}, "", 1, 'S', 1, -1, -1},
-        {"minimised", {WM_ACTIVATE, 0x10000, 0}, "", 0, 'S', 1, -1, -1},
-        {"screen saver", {WM_SYSCOMMAND, SC_SCREENSAVE, 0}, "", -1, 'S', 1, -1, -1},
-        {"monitor power", {WM_SYSCOMMAND, SC_MONITORPOWER, 0}, "", -1, 'S', 1, -1, -1},
-        {"close", {WM_CLOSE, 0, 0}, "PostQuitMessage", -1, 'S', 1, -1, -1},
-        {"W down", {WM_KEYDOWN, 'W', 1}, "DefWindowProcA", -1, 'W', 1, -1, -1},
-        {"W repeated", {WM_KEYDOWN, 'W', 0x40000001}, "DefWindowProcA", -1, 'W', 0, -1, -1},
-        {"Escape", {WM_KEYDOWN, VK_ESCAPE, 1}, "PostQuitMessage DefWindowProcA", -1, VK_ESCAPE, 1, -1, -1},
-        {"code 256 + W down", {WM_KEYDOWN, 0x100 | 'W', 1}, "DefWindowProcA", -1, 'W', 0, -1, -1},
-        {"S up", {WM_KEYUP, 'S', 0}, "", -1, 'S', 0, -1, -1},
-        {"code 256 + S up", {WM_KEYUP, 0x100 | 'S', 0}, "", -1, 'S', 1, -1, -1},
-        {"sized", {WM_SIZE, SIZE_RESTORED, 0x01E00280}, "ReSizeGLScene", -1, 'S', 1, 640, 480},
-        {"halves unsigned", {WM_SIZE, 2, static_cast<LPARAM>(0x8001FFFF)}, "ReSizeGLScene", -1, 'S', 1, 65535, 32769},
-        {"anything else", {WM_SETFOCUS, 0x1234, -2}, "DefWindowProcA", -1, 'S', 1, -1, -1},
+        {"screen saver", {WM_SYSCOMMAND, SC_SCREENSAVE, 0}, "", -1, -1},
+        {"monitor power", {WM_SYSCOMMAND, SC_MONITORPOWER, 0}, "", -1, -1},
+        {"sized", {WM_SIZE, SIZE_RESTORED, 0x01E00280}, "ReSizeGLScene", 640, 480},
+        {"halves unsigned", {WM_SIZE, 2, static_cast<LPARAM>(0x8001FFFF)}, "ReSizeGLScene", 65535, 32769},
+        {"anything else", {WM_SETFOCUS, 0x1234, -2}, "DefWindowProcA", -1, -1},
     };
     const HWND window = reinterpret_cast<HWND>(0x5170);
     for (const Message& m : messages) {
         SCOPED_TRACE(m.name);
         scripted = ScriptedWin32();
-        hWnd = nullptr;  // as while CreateWindowExA sends its first messages
-        active = m.active != 1;
-        std::fill(std::begin(keys), std::end(keys), false);
-        keys['S'] = true;
-
-        bool defaulted = std::string(m.calls).find("DefWindowProcA") != std::string::npos;
-        EXPECT_EQ(WndProc(window, m.in.message, m.in.wParam, m.in.lParam), defaulted ? DEF : 0);
+        hWnd = nullptr;
+        bool defaulted = m.calls == std::string("DefWindowProcA");
+        EXPECT_EQ(WndProc(window, m.in.message, m.in.wParam, m.in.lParam), defaulted ? 0xDEF : 0);
 
         EXPECT_EQ(scripted.log, m.calls);
-        EXPECT_EQ(active, m.active != 0);
-        for (int key = 0; key < 256; ++key) EXPECT_EQ(keys[key], key == m.key ? m.held : key == 'S') << key;
         EXPECT_TRUE(scripted.viewport.x == m.width && scripted.viewport.y == m.height);
         EXPECT_TRUE(!defaulted || scripted.defaulted == window) << "passed on with its own window";
     }
@@ -129,7 +112,7 @@ struct WholeRun {
     std::vector<Step> script;
     int exitCode;
     Texts boxes;
-    std::string windows;  // per window made: W(indowed), F(ull screen)
+    Texts windows;        // the windows made
     std::string frames;   // see ScriptedWin32::frames
     int cursorCount;      // at exit
     std::string calls;    // a run of calls the log holds
@@ -139,20 +122,23 @@ struct WholeRun {
 
 TEST(WholeRuns, EachEndsWithItsExitCodeBoxesWindowsFramesAndTeardown) {
     const WholeRun runs[] = {
-        {"No, then Escape", {IDNO}, {PASS, ESCAPE}, 0, {QUESTION}, "W", "Wdh ", -1,
-         "SetForegroundWindow SetFocus ReSizeGLScene InitGL PeekMessageA GetKeyState GetCursorPos gluLookAt SwapBuffers"},
-        {"the mode refused, then Yes", {IDYES, IDYES}, {PASS, ESCAPE}, 0, {QUESTION, REFUSED}, "W", "Wds ", 0,
+        {"No, then Escape", {IDNO}, {PASS, ESCAPE}, 0, {QUESTION}, {WINDOWED}, "Wdh ", -1,
+         "SetForegroundWindow SetFocus ReSizeGLScene InitGL PeekMessageA GetKeyState GetCursorPos gluLookAt"},
+        {"the mode refused, then Yes", {IDYES, IDYES}, {PASS, ESCAPE}, 0, {QUESTION, REFUSED}, {WINDOWED}, "Wds ", 0,
          "DefWindowProcA PeekMessageA " + TEARDOWN, "ChangeDisplaySettingsA", 1},
-        {"the mode refused, then No", {IDYES, IDNO}, {}, 1, {QUESTION, REFUSED, CLOSING}, "", "", 0,
+        {"the mode refused, then No", {IDYES, IDNO}, {}, 1, {QUESTION, REFUSED, CLOSING}, {}, "", 0,
          "RegisterClassA ChangeDisplaySettingsA MessageBoxA MessageBoxA", "ChangeDisplaySettingsA", 1},
-        {"full screen, closed", {IDYES}, {PASS, CLOSE}, 0, {QUESTION}, "F", "Fdh ", 0,
+        {"full screen, closed", {IDYES}, {PASS, CLOSE}, 0, {QUESTION}, {FULL_SCREEN}, "Fdh ", 0,
          "PostQuitMessage PeekMessageA ChangeDisplaySettingsA ShowCursor " + TEARDOWN},
-        {"F1 twice", {IDNO}, {PASS, F1, PASS, PASS, F1_UP, F1, PASS, F1_UP, CLOSE}, 0, {QUESTION}, "WFW",
-         "Wdh Wdh Fdh Fdh ", -1, "SwapBuffers " + TEARDOWN + " GetModuleHandleA"},
-        {"minimised: polled and swapped, not drawn", {IDNO},
-         {PASS, {WM_ACTIVATE, 0x10000, 0}, PASS, {WM_ACTIVATE, WA_ACTIVE, 0}, PASS, ESCAPE}, 0, {QUESTION}, "W",
+        // F1 toggles once per press: not on its repeats, nor on codes past the
+        // table.
+        {"F1 twice", {IDNO}, {PASS, F1, PAST_F1_UP, PASS, F1_REPEATED, PASS, F1_UP, PAST_F1, F1, PASS, F1_UP, CLOSE},
+         0, {QUESTION}, {WINDOWED, FULL_SCREEN, WINDOWED}, "Wdh Wdh Fdh Fdh ", -1,
+         "SwapBuffers " + TEARDOWN + " GetModuleHandleA"},
+        {"deactivated, minimised: polled and swapped, not drawn", {IDNO},
+         {DEACTIVATED, PASS, MINIMISED, PASS, {WM_ACTIVATE, WA_ACTIVE, 0}, PASS, ESCAPE}, 0, {QUESTION}, {WINDOWED},
          "Wdh W-h Wdh ", -1, "DispatchMessageA PeekMessageA GetKeyState GetCursorPos SwapBuffers"},
-        {"F1, the new window refused", {IDNO}, {F1, PASS}, 1, {QUESTION, Error("Window Creation Error.")}, "W",
+        {"F1, the new window refused", {IDNO}, {F1, PASS}, 1, {QUESTION, Error("Window Creation Error.")}, {WINDOWED},
          "Wdh ", -1, "CreateWindowExA ChangeDisplaySettingsA ShowCursor UnregisterClassA MessageBoxA",
          "CreateWindowExA", 2},
     };
@@ -161,9 +147,7 @@ TEST(WholeRuns, EachEndsWithItsExitCodeBoxesWindowsFramesAndTeardown) {
         EXPECT_EQ(RunProgram(run.answers, run.script, run.failing, run.nth), run.exitCode);
 
         EXPECT_EQ(scripted.boxes, run.boxes);
-        Texts windows;
-        for (char kind : run.windows) windows.push_back(kind == 'W' ? WINDOWED : FULL_SCREEN);
-        EXPECT_EQ(scripted.windowsCreated, windows);
+        EXPECT_EQ(scripted.windowsCreated, run.windows);
         EXPECT_EQ(scripted.frames, run.frames);
         EXPECT_EQ(scripted.cursorCount, run.cursorCount);
         EXPECT_NE((" " + scripted.log + " ").find(" " + run.calls + " "), std::string::npos) << scripted.log;
@@ -200,7 +184,7 @@ TEST(WholeRuns, EachCallMadeToFailEndsInItsBoxExitCodeAndTeardown) {
         {"PostQuitMessage", 1, VK_ESCAPE, ""},
     };
     const std::vector<Step> script = {PASS, ESCAPE, PASS, CLOSE};
-    ASSERT_EQ(RunProgram({IDNO}, script), 0);
+    ASSERT_EQ(RunProgram({IDNO}, script, "", 0), 0);
     std::istringstream plain(scripted.log);
     std::map<std::string, int> seen;
     for (std::string service; plain >> service;) {

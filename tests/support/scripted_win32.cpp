@@ -30,9 +30,8 @@ int WINAPI ShowCursor(BOOL bShow) {
     return scripted.cursorCount += bShow ? 1 : -1;
 }
 
-int WINAPI MessageBoxA(HWND hWnd, LPCSTR lpText, LPCSTR lpCaption, UINT uType) {
-    std::string box = std::string(lpCaption) + "|" + lpText + "|" + std::to_string(uType);
-    scripted.boxes.push_back(hWnd ? "owned " + box : box);
+int WINAPI MessageBoxA(HWND, LPCSTR lpText, LPCSTR lpCaption, UINT uType) {
+    scripted.boxes.push_back(std::string(lpCaption) + "|" + lpText + "|" + std::to_string(uType));
     size_t shown = scripted.boxes.size() - 1;
     return !scripted.Call("MessageBoxA") ? 0 : shown < scripted.answers.size() ? scripted.answers[shown] : IDOK;
 }
@@ -71,7 +70,8 @@ HICON WINAPI LoadIconA(HINSTANCE, LPCSTR) { return HICON(scripted.Call("LoadIcon
 HCURSOR WINAPI LoadCursorA(HINSTANCE, LPCSTR) { return HCURSOR(scripted.Call("LoadCursorA")); }
 
 ATOM WINAPI RegisterClassA(const WNDCLASSA* c) {
-    return scripted.Set("RegisterClassA", scripted.windowClass, *c) && scripted.live.insert(&scripted.windowClass).second;
+    const void* registered = &scripted.windowClass;
+    return scripted.Set("RegisterClassA", scripted.windowClass, *c) && scripted.live.insert(registered).second;
 }
 
 BOOL WINAPI UnregisterClassA(LPCSTR, HINSTANCE) { return scripted.Release("UnregisterClassA", &scripted.windowClass); }

@@ -36,9 +36,8 @@ struct ScriptedWin32 {
     POINT cursor = {320, 240};
 
     // Service names in order, space-separated (a run of GetKeyState is one);
-    // the boxes shown, "caption|text|style" ("owned " first for one with an
-    // owner); the windows made, "exStyle style x y width height title",
-    // styles in hex.
+    // the boxes shown, "caption|text|style"; the windows made, "exStyle style
+    // x y width height title", styles in hex.
     std::string log;
     std::vector<std::string> boxes, windowsCreated;
     std::vector<int> keysAsked;  // GetKeyState's codes in order
