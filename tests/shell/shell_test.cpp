@@ -33,12 +33,8 @@ const std::string WINDOWED = "40100 6cf0000 0 0 656 519 Tessaline - By Odrenko";
 const std::string FULL_SCREEN = "40000 86000000 0 0 640 480 Tessaline - By Odrenko";
 
 // WinMain as a fresh process runs it.
-int RunProgram(const std::vector<int>& answers, const std::vector<Step>& script, const char* failing, int nth) {
-    scripted = ScriptedWin32();
-    scripted.answers = answers;
-    scripted.script.assign(script.begin(), script.end());
-    scripted.failing = failing;
-    scripted.nth = nth;
+int RunProgram(const std::vector<int>& answers, const std::deque<Step>& script, const char* failing, int nth) {
+    scripted = ScriptedWin32{script, answers, failing, nth};
     fullscreen = active = true;
     std::fill(std::begin(keys), std::end(keys), false);
     return WinMain(nullptr, nullptr, nullptr, SW_SHOW);
@@ -109,7 +105,7 @@ TEST(WindowProcedure, AnswersEachMessageByItsTable) {
 struct WholeRun {
     const char* name;
     std::vector<int> answers;  // the question's first
-    std::vector<Step> script;
+    std::deque<Step> script;
     int exitCode;
     Texts boxes;
     Texts windows;        // the windows made
@@ -183,7 +179,7 @@ TEST(WholeRuns, EachCallMadeToFailEndsInItsBoxExitCodeAndTeardown) {
         {"PeekMessageA", 3, VK_ESCAPE, ""},
         {"PostQuitMessage", 1, VK_ESCAPE, ""},
     };
-    const std::vector<Step> script = {PASS, ESCAPE, PASS, CLOSE};
+    const std::deque<Step> script = {PASS, ESCAPE, PASS, CLOSE};
     ASSERT_EQ(RunProgram({IDNO}, script, "", 0), 0);
     std::istringstream plain(scripted.log);
     std::map<std::string, int> seen;

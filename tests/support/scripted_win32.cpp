@@ -99,30 +99,19 @@ HWND WINAPI CreateWindowExA(DWORD exStyle, LPCSTR, LPCSTR title, DWORD style, in
 }
 
 BOOL WINAPI DestroyWindow(HWND w) { return scripted.Release("DestroyWindow", w); }
-BOOL WINAPI ShowWindow(HWND w, int show) {
-    return scripted.Set("ShowWindow", scripted.visible, show == SW_SHOW, scripted.Live(w));
-}
+BOOL WINAPI ShowWindow(HWND, int show) { return scripted.Set("ShowWindow", scripted.visible, show == SW_SHOW); }
 BOOL WINAPI SetForegroundWindow(HWND w) { return scripted.Call("SetForegroundWindow", scripted.Live(w)); }
 HWND WINAPI SetFocus(HWND w) { return scripted.Call("SetFocus", scripted.Live(w)) ? w : nullptr; }
 HDC WINAPI GetDC(HWND w) { return scripted.Call("GetDC", scripted.Live(w)) ? scripted.Make<HDC>() : nullptr; }
 int WINAPI ReleaseDC(HWND, HDC dc) { return scripted.Release("ReleaseDC", dc); }
 
-int WINAPI ChoosePixelFormat(HDC dc, const PIXELFORMATDESCRIPTOR* pfd) {
-    return scripted.Set("ChoosePixelFormat", scripted.pfd, *pfd, scripted.Live(dc)) ? 7 : 0;
+int WINAPI ChoosePixelFormat(HDC, const PIXELFORMATDESCRIPTOR* pfd) {
+    return scripted.Set("ChoosePixelFormat", scripted.pfd, *pfd) ? 7 : 0;
 }
+BOOL WINAPI SetPixelFormat(HDC, int, const PIXELFORMATDESCRIPTOR*) { return scripted.Call("SetPixelFormat"); }
 
-BOOL WINAPI SetPixelFormat(HDC dc, int format, const PIXELFORMATDESCRIPTOR*) {
-    return scripted.Call("SetPixelFormat", scripted.Live(dc) && format == 7);
-}
-
-HGLRC WINAPI wglCreateContext(HDC dc) {
-    return scripted.Call("wglCreateContext", scripted.Live(dc)) ? scripted.Make<HGLRC>() : nullptr;
-}
-
-BOOL WINAPI wglMakeCurrent(HDC dc, HGLRC rc) {
-    bool valid = (!dc && !rc) || (scripted.Live(dc) && scripted.Live(rc));
-    return scripted.Set("wglMakeCurrent", scripted.current, rc, valid);
-}
+HGLRC WINAPI wglCreateContext(HDC) { return scripted.Call("wglCreateContext") ? scripted.Make<HGLRC>() : nullptr; }
+BOOL WINAPI wglMakeCurrent(HDC, HGLRC rc) { return scripted.Set("wglMakeCurrent", scripted.current, rc); }
 
 BOOL WINAPI wglDeleteContext(HGLRC rc) { return scripted.Release("wglDeleteContext", rc); }
 

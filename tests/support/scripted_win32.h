@@ -27,6 +27,8 @@ struct Step {
 };
 const UINT IDLE = 0;
 
+// The first four members are the ones a run is started with, in this order;
+// every other has its initialiser, so that a run's set-up names only those.
 struct ScriptedWin32 {
     std::deque<Step> script;   // PostQuitMessage puts the quit first
     std::vector<int> answers;  // to the boxes in turn; past the end, OK
@@ -38,12 +40,12 @@ struct ScriptedWin32 {
     // Service names in order, space-separated (a run of GetKeyState is one);
     // the boxes shown, "caption|text|style"; the windows made, "exStyle style
     // x y width height title", styles in hex.
-    std::string log;
-    std::vector<std::string> boxes, windowsCreated;
-    std::vector<int> keysAsked;  // GetKeyState's codes in order
+    std::string log{};
+    std::vector<std::string> boxes{}, windowsCreated{};
+    std::vector<int> keysAsked{};  // GetKeyState's codes in order
     // Per swap: F(ull screen), W(indowed) or x (not a live context current on
     // the shown window's DC); d(rawn) or -; h(idden cursor) or s(hown).
-    std::string frames;
+    std::string frames{};
     DEVMODEA mode = {};
     PIXELFORMATDESCRIPTOR pfd = {};
     WNDCLASSA windowClass = {};
@@ -51,11 +53,11 @@ struct ScriptedWin32 {
     bool drawn = false, modeChanged = false, visible = false;  // drawn: since the last swap, kept by a test
     HWND defaulted = nullptr;    // the window of the last message given to DefWindowProcA
 
-    std::set<const void*> live;  // handles made and not given back, the class among them
+    std::set<const void*> live{};  // handles made and not given back, the class among them
     HWND window = nullptr;
     HGLRC current = nullptr;
     int cursorCount = 0;
-    std::map<std::string, int> calls;
+    std::map<std::string, int> calls{};
     uintptr_t made = 0;
 
     // Logs the call; false when it is the one made to fail, or not valid.
