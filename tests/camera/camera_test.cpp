@@ -9,8 +9,6 @@
 #include "camera/keyboard.h"
 #include "tests/support/scripted_win32.h"
 
-namespace {
-
 // The eye at (0, 2.5, 5), looking at one of these: along -z; along +x; along
 // -z and 8 up.
 const tVector3 START(0, 2.5f, 0), QUARTER_TURNED(5, 2.5f, 5), TILTED_UP(0, 10.5f, 0);
@@ -18,37 +16,34 @@ const tVector3 START(0, 2.5f, 0), QUARTER_TURNED(5, 2.5f, 5), TILTED_UP(0, 10.5f
 struct Pass {
     const char* name;
     tVector3 lookAt;
-    std::vector<int> held;
+    std::vector<int> held, asked;  // keys held; GetKeyState's codes in order, where they matter
     POINT cursor;  // (0, 0): unreadable
     std::vector<float> pos, view;
-    std::vector<int> asked;  // GetKeyState's codes in order, where they matter
 };
 
 TEST(Camera, APassMovesThePoseAsWorkedByHand) {
     const float Z1 = 0x1.3b3334p+2f, Z2 = 0x1.44ccccp+2f, STEP = 0x1.333332p-4f;
     const Pass passes[] = {
-        {"W", START, {'W'}, {320, 240}, {0, 2.5f, Z1}, {0, 2.5f, -STEP}, {38, 87, 40, 83, 37, 65, 39, 68, 69}},
-        {"up and W: once", START, {VK_UP, 'W'}, {320, 240}, {0, 2.5f, Z1}, {0, 2.5f, -STEP}, {}},
-        {"S", START, {'S'}, {320, 240}, {0, 2.5f, Z2}, {0, 2.5f, STEP}, {}},
-        {"A: left", QUARTER_TURNED, {'A'}, {320, 240}, {0, 2.5f, Z1}, {5, 2.5f, Z1}, {}},
-        {"D: right", QUARTER_TURNED, {'D'}, {320, 240}, {0, 2.5f, Z2}, {5, 2.5f, Z2}, {}},
-        {"left and right", QUARTER_TURNED, {VK_LEFT, VK_RIGHT}, {320, 240}, {0, 2.5f, 5}, {5, 2.5f, 5}, {}},
-        {"E", TILTED_UP, {'E'}, {320, 240}, {0, 0x1.4f5c28p+1f, 5}, {0, 0x1.53d70ap+3f, 0}, {}},
-        {"10 px up", START, {}, {320, 230}, {0, 2.5f, 5}, {0, 0x1.428f5cp+1f, 0}, {}},
-        {"tilt stops 8 above", START, {}, {320, -4760}, {0, 2.5f, 5}, {0, 10.5f, 0}, {}},
-        {"tilt stops 8 below", START, {}, {320, 5240}, {0, 2.5f, 5}, {0, -5.5f, 0}, {}},
+        {"W", START, {'W'}, {38, 87, 40, 83, 37, 65, 39, 68, 69}, {320, 240}, {0, 2.5f, Z1}, {0, 2.5f, -STEP}},
+        {"up and W: once", START, {VK_UP, 'W'}, {}, {320, 240}, {0, 2.5f, Z1}, {0, 2.5f, -STEP}},
+        {"S", START, {'S'}, {}, {320, 240}, {0, 2.5f, Z2}, {0, 2.5f, STEP}},
+        {"A: left", QUARTER_TURNED, {'A'}, {}, {320, 240}, {0, 2.5f, Z1}, {5, 2.5f, Z1}},
+        {"D: right", QUARTER_TURNED, {'D'}, {}, {320, 240}, {0, 2.5f, Z2}, {5, 2.5f, Z2}},
+        {"left and right", QUARTER_TURNED, {VK_LEFT, VK_RIGHT}, {}, {320, 240}, {0, 2.5f, 5}, {5, 2.5f, 5}},
+        {"E", TILTED_UP, {'E'}, {}, {320, 240}, {0, 0x1.4f5c28p+1f, 5}, {0, 0x1.53d70ap+3f, 0}},
+        {"10 px up", START, {}, {}, {320, 230}, {0, 2.5f, 5}, {0, 0x1.428f5cp+1f, 0}},
+        {"tilt stops 8 above", START, {}, {}, {320, -4760}, {0, 2.5f, 5}, {0, 10.5f, 0}},
+        {"tilt stops 8 below", START, {}, {}, {320, 5240}, {0, 2.5f, 5}, {0, -5.5f, 0}},
         // Turns where sinf or cosf would round the other way from sin or cos.
-        {"95 px right", START, {}, {415, 240}, {0, 2.5f, 5}, {0x1.e5ab2ep-2f, 2.5f, 0x1.7162p-6f}, {}},
-        {"1912 px right", START, {}, {2232, 240}, {0, 2.5f, 5}, {0x1.2d8d86p+2f, 2.5f, 0x1.ab1432p+2f}, {}},
-        {"unreadable cursor", START, {}, {0, 0}, {0, 2.5f, 5}, {0, 2.5f, 0}, {}},
+        {"95 px right", START, {}, {}, {415, 240}, {0, 2.5f, 5}, {0x1.e5ab2ep-2f, 2.5f, 0x1.7162p-6f}},
+        {"1912 px right", START, {}, {}, {2232, 240}, {0, 2.5f, 5}, {0x1.2d8d86p+2f, 2.5f, 0x1.ab1432p+2f}},
+        {"unreadable cursor", START, {}, {}, {0, 0}, {0, 2.5f, 5}, {0, 2.5f, 0}},
     };
     for (const Pass& p : passes) {
         SCOPED_TRACE(p.name);
-        scripted = ScriptedWin32();
+        scripted = ScriptedWin32{{}, {}, p.cursor.x ? "" : "GetCursorPos", 1, {}, p.cursor};
         objCamera.Position_Camera(0, 2.5f, 5, p.lookAt.x, p.lookAt.y, p.lookAt.z, 0, 1, 0);
         for (int key : p.held) scripted.held[key] = true;
-        scripted.cursor = p.cursor;
-        if (p.cursor.x == 0) scripted.failing = "GetCursorPos", scripted.nth = 1;
 
         Keyboard_Input();
         objCamera.Mouse_Move(640, 480);
@@ -59,5 +54,3 @@ TEST(Camera, APassMovesThePoseAsWorkedByHand) {
         EXPECT_TRUE(p.asked.empty() || scripted.keysAsked == p.asked);
     }
 }
-
-}  // namespace

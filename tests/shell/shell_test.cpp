@@ -1,7 +1,6 @@
 // The shell on the scripted Win32: the GL window's records, the window
 // procedure's table, whole runs of WinMain as a table, then each call of a
 // plain run made to fail in turn.
-#include <algorithm>
 #include <cstring>
 #include <sstream>
 
@@ -36,23 +35,15 @@ const std::string FULL_SCREEN = "40000 86000000 0 0 640 480 Tessaline - By Odren
 int RunProgram(const std::vector<int>& answers, const std::deque<Step>& script, const char* failing, int nth) {
     scripted = ScriptedWin32{script, answers, failing, nth};
     fullscreen = active = true;
-    std::fill(std::begin(keys), std::end(keys), false);
+    std::memset(keys, 0, sizeof keys);
     return WinMain(nullptr, nullptr, nullptr, SW_SHOW);
 }
 
-// Every handle cleared and the display mode back; the system holds only
-// what a refused release left, and the instance stays when creation stopped
-// with nothing to give back.
-void ExpectNothingHeld(size_t handlesLeft, bool instanceKept) {
-    EXPECT_TRUE(!hWnd && !hDC && !hRC && (hInstance != nullptr) == instanceKept && !scripted.modeChanged);
-    EXPECT_EQ(scripted.live.size(), handlesLeft);
-}
 
 // First in the file: the pixel format descriptor is filled once per process,
 // by the first window that gets past its creation.
 TEST(GLWindow, RecordsHoldWhatWasAskedFor) {
-    scripted.failing = "CreateWindowExA";
-    scripted.nth = 1;
+    scripted = ScriptedWin32{{}, {}, "CreateWindowExA", 1};
     EXPECT_FALSE(CreateGLWindow("Tessaline", 640, 480, 24, false));  // before the descriptor's turn
     EXPECT_TRUE(CreateGLWindow("Tessaline", 640, 480, 0x120, false));
     KillGLWindow();
@@ -79,7 +70,8 @@ struct Message {
 };
 
 // The messages no whole run needs, each to a window procedure called as
-// while CreateWindowExA sends its first messages: hWnd is still null.
+// while CreateWindowExA sends its first messages: hWnd is null, as every
+// test leaves it.
 TEST(WindowProcedure, AnswersEachMessageByItsTable) {
     const Message messages[] = {
         {"screen saver", {WM_SYSCOMMAND, SC_SCREENSAVE, 0}, "", -1, -1},
@@ -88,17 +80,15 @@ TEST(WindowProcedure, AnswersEachMessageByItsTable) {
         {"halves unsigned", {WM_SIZE, 2, static_cast<LPARAM>(0x8001FFFF)}, "ReSizeGLScene", 65535, 32769},
         {"anything else", {WM_SETFOCUS, 0x1234, -2}, "DefWindowProcA", -1, -1},
     };
-    const HWND window = reinterpret_cast<HWND>(0x5170);
     for (const Message& m : messages) {
         SCOPED_TRACE(m.name);
         scripted = ScriptedWin32();
-        hWnd = nullptr;
         bool defaulted = m.calls == std::string("DefWindowProcA");
-        EXPECT_EQ(WndProc(window, m.in.message, m.in.wParam, m.in.lParam), defaulted ? 0xDEF : 0);
+        EXPECT_EQ(WndProc(HWND(0x5170), m.in.message, m.in.wParam, m.in.lParam), defaulted ? 0xDEF : 0);
 
         EXPECT_EQ(scripted.log, m.calls);
         EXPECT_TRUE(scripted.viewport.x == m.width && scripted.viewport.y == m.height);
-        EXPECT_TRUE(!defaulted || scripted.defaulted == window) << "passed on with its own window";
+        EXPECT_TRUE(!defaulted || scripted.defaulted == HWND(0x5170)) << "passed on with its own window";
     }
 }
 
@@ -106,36 +96,33 @@ struct WholeRun {
     const char* name;
     std::vector<int> answers;  // the question's first
     std::deque<Step> script;
-    int exitCode;
-    Texts boxes;
-    Texts windows;        // the windows made
-    std::string frames;   // see ScriptedWin32::frames
-    int cursorCount;      // at exit
-    std::string calls;    // a run of calls the log holds
-    const char* failing = "";  // the mode is refused by failing ChangeDisplaySettingsA
+    int exitCode, cursorCount;  // the cursor's display count at exit
+    Texts boxes, windows;       // the boxes shown, the windows made
+    std::string frames, calls;  // see ScriptedWin32::frames; a run of calls the log holds
+    const char* failing = "";   // the mode is refused by failing ChangeDisplaySettingsA
     int nth = 0;
 };
 
 TEST(WholeRuns, EachEndsWithItsExitCodeBoxesWindowsFramesAndTeardown) {
     const WholeRun runs[] = {
-        {"No, then Escape", {IDNO}, {PASS, ESCAPE}, 0, {QUESTION}, {WINDOWED}, "Wdh ", -1,
+        {"No, then Escape", {IDNO}, {PASS, ESCAPE}, 0, -1, {QUESTION}, {WINDOWED}, "Wdh ",
          "SetForegroundWindow SetFocus ReSizeGLScene InitGL PeekMessageA GetKeyState GetCursorPos gluLookAt"},
-        {"the mode refused, then Yes", {IDYES, IDYES}, {PASS, ESCAPE}, 0, {QUESTION, REFUSED}, {WINDOWED}, "Wds ", 0,
+        {"the mode refused, then Yes", {IDYES, IDYES}, {PASS, ESCAPE}, 0, 0, {QUESTION, REFUSED}, {WINDOWED}, "Wds ",
          "DefWindowProcA PeekMessageA " + TEARDOWN, "ChangeDisplaySettingsA", 1},
-        {"the mode refused, then No", {IDYES, IDNO}, {}, 1, {QUESTION, REFUSED, CLOSING}, {}, "", 0,
+        {"the mode refused, then No", {IDYES, IDNO}, {}, 1, 0, {QUESTION, REFUSED, CLOSING}, {}, "",
          "RegisterClassA ChangeDisplaySettingsA MessageBoxA MessageBoxA", "ChangeDisplaySettingsA", 1},
-        {"full screen, closed", {IDYES}, {PASS, CLOSE}, 0, {QUESTION}, {FULL_SCREEN}, "Fdh ", 0,
+        {"full screen, closed", {IDYES}, {PASS, CLOSE}, 0, 0, {QUESTION}, {FULL_SCREEN}, "Fdh ",
          "PostQuitMessage PeekMessageA ChangeDisplaySettingsA ShowCursor " + TEARDOWN},
         // F1 toggles once per press: not on its repeats, nor on codes past the
         // table.
         {"F1 twice", {IDNO}, {PASS, F1, PAST_F1_UP, PASS, F1_REPEATED, PASS, F1_UP, PAST_F1, F1, PASS, F1_UP, CLOSE},
-         0, {QUESTION}, {WINDOWED, FULL_SCREEN, WINDOWED}, "Wdh Wdh Fdh Fdh ", -1,
+         0, -1, {QUESTION}, {WINDOWED, FULL_SCREEN, WINDOWED}, "Wdh Wdh Fdh Fdh ",
          "SwapBuffers " + TEARDOWN + " GetModuleHandleA"},
         {"deactivated, minimised: polled and swapped, not drawn", {IDNO},
-         {DEACTIVATED, PASS, MINIMISED, PASS, {WM_ACTIVATE, WA_ACTIVE, 0}, PASS, ESCAPE}, 0, {QUESTION}, {WINDOWED},
-         "Wdh W-h Wdh ", -1, "DispatchMessageA PeekMessageA GetKeyState GetCursorPos SwapBuffers"},
-        {"F1, the new window refused", {IDNO}, {F1, PASS}, 1, {QUESTION, Error("Window Creation Error.")}, {WINDOWED},
-         "Wdh ", -1, "CreateWindowExA ChangeDisplaySettingsA ShowCursor UnregisterClassA MessageBoxA",
+         {DEACTIVATED, PASS, MINIMISED, PASS, {WM_ACTIVATE, WA_ACTIVE, 0}, PASS, ESCAPE}, 0, -1, {QUESTION},
+         {WINDOWED}, "Wdh W-h Wdh ", "DispatchMessageA PeekMessageA GetKeyState GetCursorPos SwapBuffers"},
+        {"F1, the new window refused", {IDNO}, {F1, PASS}, 1, -1, {QUESTION, Error("Window Creation Error.")},
+         {WINDOWED}, "Wdh ", "CreateWindowExA ChangeDisplaySettingsA ShowCursor UnregisterClassA MessageBoxA",
          "CreateWindowExA", 2},
     };
     for (const WholeRun& run : runs) {
@@ -149,8 +136,11 @@ TEST(WholeRuns, EachEndsWithItsExitCodeBoxesWindowsFramesAndTeardown) {
         EXPECT_NE((" " + scripted.log + " ").find(" " + run.calls + " "), std::string::npos) << scripted.log;
         EXPECT_TRUE(scripted.cursor.x == 320 && scripted.cursor.y == 240) << "pinned";
         EXPECT_TRUE(run.frames.empty() || (scripted.viewport.x == 640 && scripted.viewport.y == 480));
-        bool stopped = run.boxes.back() == CLOSING;  // by the user, before any window
-        ExpectNothingHeld(stopped, stopped);
+        // Every handle cleared and the display mode back; when the user stops
+        // before any window, the instance stays and the class is still held.
+        bool stopped = run.boxes.back() == CLOSING;
+        EXPECT_TRUE(!hWnd && !hDC && !hRC && (hInstance != nullptr) == stopped && !scripted.modeChanged);
+        EXPECT_EQ(scripted.live.size(), stopped);
     }
 }
 
@@ -192,10 +182,13 @@ TEST(WholeRuns, EachCallMadeToFailEndsInItsBoxExitCodeAndTeardown) {
         EXPECT_EQ(RunProgram({IDNO}, script, service.c_str(), expected.nth), expected.exitCode);
 
         EXPECT_EQ(scripted.boxes, expected.box.empty() ? Texts{QUESTION} : Texts({QUESTION, expected.box}));
-        // A refused release leaves its handle held; a context not made
-        // current holds none.
+        // As after a whole run, but a refused release leaves its handle held
+        // (a context not made current holds none), and the instance stays
+        // when creation stopped with nothing to give back.
         bool refused = expected.exitCode == 0 && !expected.box.empty() && service != "wglMakeCurrent";
-        ExpectNothingHeld(refused, service == "RegisterClassA");
+        bool kept = service == "RegisterClassA";
+        EXPECT_TRUE(!hWnd && !hDC && !hRC && (hInstance != nullptr) == kept && !scripted.modeChanged);
+        EXPECT_EQ(scripted.live.size(), refused);
     }
 }
 

@@ -95,14 +95,14 @@ HWND WINAPI CreateWindowExA(DWORD exStyle, LPCSTR, LPCSTR title, DWORD style, in
     char record[200];
     std::snprintf(record, sizeof record, "%x %x %d %d %d %d %s", exStyle, style, x, y, width, height, title);
     scripted.windowsCreated.push_back(record);
-    return scripted.window = scripted.Make<HWND>();
+    return scripted.window = HWND(scripted.Make());
 }
 
 BOOL WINAPI DestroyWindow(HWND w) { return scripted.Release("DestroyWindow", w); }
 BOOL WINAPI ShowWindow(HWND, int show) { return scripted.Set("ShowWindow", scripted.visible, show == SW_SHOW); }
 BOOL WINAPI SetForegroundWindow(HWND w) { return scripted.Call("SetForegroundWindow", scripted.Live(w)); }
 HWND WINAPI SetFocus(HWND w) { return scripted.Call("SetFocus", scripted.Live(w)) ? w : nullptr; }
-HDC WINAPI GetDC(HWND w) { return scripted.Call("GetDC", scripted.Live(w)) ? scripted.Make<HDC>() : nullptr; }
+HDC WINAPI GetDC(HWND w) { return scripted.Call("GetDC", scripted.Live(w)) ? HDC(scripted.Make()) : nullptr; }
 int WINAPI ReleaseDC(HWND, HDC dc) { return scripted.Release("ReleaseDC", dc); }
 
 int WINAPI ChoosePixelFormat(HDC, const PIXELFORMATDESCRIPTOR* pfd) {
@@ -110,7 +110,7 @@ int WINAPI ChoosePixelFormat(HDC, const PIXELFORMATDESCRIPTOR* pfd) {
 }
 BOOL WINAPI SetPixelFormat(HDC, int, const PIXELFORMATDESCRIPTOR*) { return scripted.Call("SetPixelFormat"); }
 
-HGLRC WINAPI wglCreateContext(HDC) { return scripted.Call("wglCreateContext") ? scripted.Make<HGLRC>() : nullptr; }
+HGLRC WINAPI wglCreateContext(HDC) { return scripted.Call("wglCreateContext") ? HGLRC(scripted.Make()) : nullptr; }
 BOOL WINAPI wglMakeCurrent(HDC, HGLRC rc) { return scripted.Set("wglMakeCurrent", scripted.current, rc); }
 
 BOOL WINAPI wglDeleteContext(HGLRC rc) { return scripted.Release("wglDeleteContext", rc); }

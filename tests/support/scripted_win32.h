@@ -27,8 +27,8 @@ struct Step {
 };
 const UINT IDLE = 0;
 
-// The first four members are the ones a run is started with, in this order;
-// every other has its initialiser, so that a run's set-up names only those.
+// The first six members are the ones a test starts with, in this order;
+// every other has its initialiser, so that a test's set-up names only those.
 struct ScriptedWin32 {
     std::deque<Step> script;   // PostQuitMessage puts the quit first
     std::vector<int> answers;  // to the boxes in turn; past the end, OK
@@ -51,10 +51,9 @@ struct ScriptedWin32 {
     WNDCLASSA windowClass = {};
     POINT viewport = {-1, -1};  // width and height, kept by a test's ReSizeGLScene
     bool drawn = false, modeChanged = false, visible = false;  // drawn: since the last swap, kept by a test
-    HWND defaulted = nullptr;    // the window of the last message given to DefWindowProcA
 
     std::set<const void*> live{};  // handles made and not given back, the class among them
-    HWND window = nullptr;
+    HWND window = nullptr, defaulted = nullptr;  // the last made; the last given to DefWindowProcA
     HGLRC current = nullptr;
     int cursorCount = 0;
     std::map<std::string, int> calls{};
@@ -64,13 +63,10 @@ struct ScriptedWin32 {
     bool Call(const char* service, bool valid = true);
     // A Call that, when it succeeds, stores the value.
     template <class T>
-    bool Set(const char* service, T& to, const T& value, bool valid = true) {
-        return Call(service, valid) && (to = value, true);
-    }
+    bool Set(const char* service, T& to, const T& value) { return Call(service) && (to = value, true); }
     bool Live(const void* handle) const { return handle && live.count(handle); }
     bool Release(const char* service, const void* handle);  // a Call that gives it back
-    template <class Handle>
-    Handle Make() { return Handle(*live.insert(reinterpret_cast<void*>(++made << 4)).first); }
+    const void* Make() { return *live.insert(reinterpret_cast<void*>(++made << 4)).first; }  // a new live handle
 };
 
 extern ScriptedWin32 scripted;
