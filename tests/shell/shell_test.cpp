@@ -99,7 +99,7 @@ struct WholeRun {
     int exitCode, cursorCount;  // the cursor's display count at exit
     Texts boxes, windows;       // the boxes shown, the windows made
     std::string frames, calls;  // see ScriptedWin32::frames; a run of calls the log holds
-    const char* failing = "";   // the mode is refused by failing ChangeDisplaySettingsA
+    const char* failing = "";   // the call made to fail: the mode refused, or F1's new window
     int nth = 0;
 };
 
