@@ -9,12 +9,13 @@
 ScriptedWin32 scripted;
 
 bool ScriptedWin32::Call(const char* service, bool valid) {
-    if (std::string(service) != "GetKeyState" || log.empty() || log.back() != service) log.push_back(service);
+    bool again = !std::strcmp(service, "GetKeyState") && log.size() >= 11 && !log.compare(log.size() - 11, 11, service);
+    if (!again) log += (log.empty() ? "" : " ") + std::string(service);
     return ++calls[service] == nth && failing == service ? false : valid;
 }
 
-bool ScriptedWin32::Release(const char* service, const void* handle, bool valid) {
-    return Call(service, valid && Live(handle)) && live.erase(handle);
+bool ScriptedWin32::Release(const char* service, const void* handle) {
+    return Call(service, Live(handle)) && live.erase(handle);
 }
 
 SHORT WINAPI GetKeyState(int nVirtKey) {
@@ -29,25 +30,20 @@ int WINAPI ShowCursor(BOOL bShow) {
     return scripted.cursorCount += bShow ? 1 : -1;
 }
 
-int WINAPI MessageBoxA(HWND hWnd, LPCSTR lpText, LPCSTR lpCaption, UINT uType) {
-    std::string box = std::string(lpCaption) + "|" + lpText + "|" + std::to_string(uType);
-    scripted.boxes.push_back(hWnd ? "owned " + box : box);
+int WINAPI MessageBoxA(HWND, LPCSTR lpText, LPCSTR lpCaption, UINT uType) {
+    scripted.boxes.push_back(std::string(lpCaption) + "|" + lpText + "|" + std::to_string(uType));
     size_t shown = scripted.boxes.size() - 1;
     return !scripted.Call("MessageBoxA") ? 0 : shown < scripted.answers.size() ? scripted.answers[shown] : IDOK;
 }
 
 // A script run out, or a thousand looks, ends the program with 99.
-BOOL WINAPI PeekMessageA(LPMSG lpMsg, HWND hWnd, UINT wMsgFilterMin, UINT wMsgFilterMax, UINT wRemoveMsg) {
+BOOL WINAPI PeekMessageA(LPMSG lpMsg, HWND, UINT, UINT, UINT) {
     ScriptedWin32& s = scripted;
-    bool valid = !hWnd && !wMsgFilterMin && !wMsgFilterMax && wRemoveMsg == PM_REMOVE;
-    if (!s.Call("PeekMessageA", valid) && s.calls["PeekMessageA"] < 1000) return FALSE;
+    if (!s.Call("PeekMessageA") && s.calls["PeekMessageA"] < 1000) return FALSE;
     if (s.script.empty() || s.calls["PeekMessageA"] >= 1000) s.script.push_front(Step{WM_QUIT, 99, 0});
     Step next = s.script.front();
     s.script.pop_front();
-    if (next.message == IDLE) {
-        s.cursor = POINT{static_cast<LONG>(next.wParam), static_cast<LONG>(next.lParam)};
-        return FALSE;
-    }
+    if (next.message == IDLE) return FALSE;
     *lpMsg = MSG{s.window, next.message, next.wParam, next.lParam, 0, POINT{0, 0}};
     return TRUE;
 }
@@ -63,89 +59,59 @@ void WINAPI PostQuitMessage(int nExitCode) {
     if (scripted.Call("PostQuitMessage")) scripted.script.push_front(Step{WM_QUIT, WPARAM(nExitCode), 0});
 }
 
-// Answers 0xDEF, so that a result passed on shows; the close command comes
-// back as WM_CLOSE, as on Windows.
-LRESULT WINAPI DefWindowProcA(HWND hWnd, UINT Msg, WPARAM wParam, LPARAM lParam) {
-    if (!scripted.Set("DefWindowProcA", scripted.defaulted, MSG{hWnd, Msg, wParam, lParam, 0, POINT{0, 0}})) return 0;
-    if (Msg == WM_SYSCOMMAND && (wParam & 0xFFF0) == SC_CLOSE) scripted.windowClass.lpfnWndProc(hWnd, WM_CLOSE, 0, 0);
-    return 0xDEF;
+// Answers 0xDEF, so that a result passed on shows.
+LRESULT WINAPI DefWindowProcA(HWND hWnd, UINT, WPARAM, LPARAM) {
+    return scripted.Set("DefWindowProcA", scripted.defaulted, hWnd) ? 0xDEF : 0;
 }
 
-namespace {
-
-const HINSTANCE INSTANCE = reinterpret_cast<HINSTANCE>(0x400000);
-const char* const CLASS = "OpenGL";  // live while registered
-
-bool IsClass(LPCSTR name) { return name == CLASS || (name && !std::strcmp(name, CLASS)); }
-
-}  // namespace
-
-HMODULE WINAPI GetModuleHandleA(LPCSTR name) { return scripted.Call("GetModuleHandleA", !name) ? INSTANCE : nullptr; }
-HICON WINAPI LoadIconA(HINSTANCE i, LPCSTR n) { return HICON(scripted.Call("LoadIconA", !i && n == IDI_WINLOGO)); }
-HCURSOR WINAPI LoadCursorA(HINSTANCE i, LPCSTR n) {
-    return HCURSOR(scripted.Call("LoadCursorA", !i && n == IDC_ARROW));
-}
+// The class registered is live under the address of its record.
+HMODULE WINAPI GetModuleHandleA(LPCSTR) { return scripted.Call("GetModuleHandleA") ? HMODULE(0x400000) : nullptr; }
+HICON WINAPI LoadIconA(HINSTANCE, LPCSTR) { return HICON(scripted.Call("LoadIconA")); }
+HCURSOR WINAPI LoadCursorA(HINSTANCE, LPCSTR) { return HCURSOR(scripted.Call("LoadCursorA")); }
 
 ATOM WINAPI RegisterClassA(const WNDCLASSA* c) {
-    bool valid = !scripted.Live(CLASS);
-    return scripted.Set("RegisterClassA", scripted.windowClass, *c, valid) && scripted.live.insert(CLASS).second;
+    const void* registered = &scripted.windowClass;
+    return scripted.Set("RegisterClassA", scripted.windowClass, *c) && scripted.live.insert(registered).second;
 }
 
-BOOL WINAPI UnregisterClassA(LPCSTR name, HINSTANCE i) {
-    return scripted.Release("UnregisterClassA", CLASS, IsClass(name) && i == scripted.windowClass.hInstance);
-}
+BOOL WINAPI UnregisterClassA(LPCSTR, HINSTANCE) { return scripted.Release("UnregisterClassA", &scripted.windowClass); }
 
-LONG WINAPI ChangeDisplaySettingsA(DEVMODEA* mode, DWORD flags) {
+LONG WINAPI ChangeDisplaySettingsA(DEVMODEA* mode, DWORD) {
     if (mode) scripted.mode = *mode;
-    bool valid = flags == (mode ? CDS_FULLSCREEN : 0);
-    bool changed = scripted.Set("ChangeDisplaySettingsA", scripted.modeChanged, mode != nullptr, valid);
+    bool changed = scripted.Set("ChangeDisplaySettingsA", scripted.modeChanged, mode != nullptr);
     return changed ? DISP_CHANGE_SUCCESSFUL : DISP_CHANGE_BADMODE;
 }
 
 // As on a 96-dpi desktop: a caption and border add 8 pixels left, right and
 // below and 31 above.
-BOOL WINAPI AdjustWindowRectEx(LPRECT r, DWORD style, BOOL menu, DWORD) {
+BOOL WINAPI AdjustWindowRectEx(LPRECT r, DWORD style, BOOL, DWORD) {
     RECT framed = style & 0x00C00000 ? RECT{r->left - 8, r->top - 31, r->right + 8, r->bottom + 8} : *r;
-    return scripted.Set("AdjustWindowRectEx", *r, framed, !menu);
+    return scripted.Set("AdjustWindowRectEx", *r, framed);
 }
 
-HWND WINAPI CreateWindowExA(DWORD exStyle, LPCSTR className, LPCSTR title, DWORD style, int x, int y, int width,
-                            int height, HWND parent, HMENU menu, HINSTANCE i, LPVOID param) {
-    bool valid = scripted.Live(CLASS) && IsClass(className) && i == scripted.windowClass.hInstance;
-    valid = valid && !parent && !menu && !param;
-    if (!scripted.Call("CreateWindowExA", valid)) return nullptr;
+HWND WINAPI CreateWindowExA(DWORD exStyle, LPCSTR, LPCSTR title, DWORD style, int x, int y, int width, int height,
+                            HWND, HMENU, HINSTANCE, LPVOID) {
+    if (!scripted.Call("CreateWindowExA", scripted.Live(&scripted.windowClass))) return nullptr;
     char record[200];
     std::snprintf(record, sizeof record, "%x %x %d %d %d %d %s", exStyle, style, x, y, width, height, title);
     scripted.windowsCreated.push_back(record);
-    return scripted.window = scripted.Make<HWND>();
+    return scripted.window = HWND(scripted.Make());
 }
 
 BOOL WINAPI DestroyWindow(HWND w) { return scripted.Release("DestroyWindow", w); }
-BOOL WINAPI ShowWindow(HWND w, int show) {
-    return scripted.Set("ShowWindow", scripted.visible, show == SW_SHOW, scripted.Live(w));
-}
+BOOL WINAPI ShowWindow(HWND, int show) { return scripted.Set("ShowWindow", scripted.visible, show == SW_SHOW); }
 BOOL WINAPI SetForegroundWindow(HWND w) { return scripted.Call("SetForegroundWindow", scripted.Live(w)); }
 HWND WINAPI SetFocus(HWND w) { return scripted.Call("SetFocus", scripted.Live(w)) ? w : nullptr; }
-HDC WINAPI GetDC(HWND w) { return scripted.Call("GetDC", scripted.Live(w)) ? scripted.Make<HDC>() : nullptr; }
-int WINAPI ReleaseDC(HWND w, HDC dc) { return scripted.Release("ReleaseDC", dc, scripted.Live(w)); }
+HDC WINAPI GetDC(HWND w) { return scripted.Call("GetDC", scripted.Live(w)) ? HDC(scripted.Make()) : nullptr; }
+int WINAPI ReleaseDC(HWND, HDC dc) { return scripted.Release("ReleaseDC", dc); }
 
-int WINAPI ChoosePixelFormat(HDC dc, const PIXELFORMATDESCRIPTOR* pfd) {
-    return scripted.Set("ChoosePixelFormat", scripted.pfd, *pfd, scripted.Live(dc)) ? 7 : 0;
+int WINAPI ChoosePixelFormat(HDC, const PIXELFORMATDESCRIPTOR* pfd) {
+    return scripted.Set("ChoosePixelFormat", scripted.pfd, *pfd) ? 7 : 0;
 }
+BOOL WINAPI SetPixelFormat(HDC, int, const PIXELFORMATDESCRIPTOR*) { return scripted.Call("SetPixelFormat"); }
 
-BOOL WINAPI SetPixelFormat(HDC dc, int format, const PIXELFORMATDESCRIPTOR* pfd) {
-    bool valid = scripted.Live(dc) && format == 7 && !std::memcmp(pfd, &scripted.pfd, sizeof *pfd);
-    return scripted.Call("SetPixelFormat", valid);
-}
-
-HGLRC WINAPI wglCreateContext(HDC dc) {
-    return scripted.Call("wglCreateContext", scripted.Live(dc)) ? scripted.Make<HGLRC>() : nullptr;
-}
-
-BOOL WINAPI wglMakeCurrent(HDC dc, HGLRC rc) {
-    bool valid = (!dc && !rc) || (scripted.Live(dc) && scripted.Live(rc));
-    return scripted.Set("wglMakeCurrent", scripted.current, rc, valid);
-}
+HGLRC WINAPI wglCreateContext(HDC) { return scripted.Call("wglCreateContext") ? HGLRC(scripted.Make()) : nullptr; }
+BOOL WINAPI wglMakeCurrent(HDC, HGLRC rc) { return scripted.Set("wglMakeCurrent", scripted.current, rc); }
 
 BOOL WINAPI wglDeleteContext(HGLRC rc) { return scripted.Release("wglDeleteContext", rc); }
 

@@ -4,9 +4,9 @@
 // service names called, the boxes shown, a token per buffer swap and the
 // handles the system still holds.
 //
-// A call whose handles are not live, or whose arguments the program never
-// passes, fails as Windows would refuse it; the program's failure paths then
-// show. No GL function is provided here: tests that watch GL bring their own.
+// A call whose handles are not live fails as Windows would refuse it; the
+// program's failure paths then show. No GL function is provided here: tests
+// that watch GL bring their own.
 #ifndef TESSALINE_TESTS_SUPPORT_SCRIPTED_WIN32_H
 #define TESSALINE_TESTS_SUPPORT_SCRIPTED_WIN32_H
 
@@ -19,7 +19,7 @@
 #include "shell/win32.h"
 
 // A message for the program's next look, or an idle pass (a look that finds
-// nothing) with the cursor moved to (wParam, lParam).
+// nothing).
 struct Step {
     UINT message;
     WPARAM wParam;
@@ -27,6 +27,8 @@ struct Step {
 };
 const UINT IDLE = 0;
 
+// The first six members are the ones a test starts with, in this order;
+// every other has its initialiser, so that a test's set-up names only those.
 struct ScriptedWin32 {
     std::deque<Step> script;   // PostQuitMessage puts the quit first
     std::vector<int> answers;  // to the boxes in turn; past the end, OK
@@ -35,44 +37,36 @@ struct ScriptedWin32 {
     bool held[256] = {};
     POINT cursor = {320, 240};
 
-    // Service names in order (a run of GetKeyState is one); the boxes shown,
-    // "caption|text|style" ("owned " first for one with an owner); the
-    // windows made, "exStyle style x y width height title", styles in hex.
-    std::vector<std::string> log, boxes, windowsCreated;
-    std::vector<int> keysAsked;  // GetKeyState's codes in order
+    // Service names in order, space-separated (a run of GetKeyState is one);
+    // the boxes shown, "caption|text|style"; the windows made, "exStyle style
+    // x y width height title", styles in hex.
+    std::string log{};
+    std::vector<std::string> boxes{}, windowsCreated{};
+    std::vector<int> keysAsked{};  // GetKeyState's codes in order
     // Per swap: F(ull screen), W(indowed) or x (not a live context current on
     // the shown window's DC); d(rawn) or -; h(idden cursor) or s(hown).
-    std::string frames;
+    std::string frames{};
     DEVMODEA mode = {};
     PIXELFORMATDESCRIPTOR pfd = {};
     WNDCLASSA windowClass = {};
-    POINT viewport = {-1, -1};  // width and height, kept by a test's glViewport
+    POINT viewport = {-1, -1};  // width and height, kept by a test's ReSizeGLScene
     bool drawn = false, modeChanged = false, visible = false;  // drawn: since the last swap, kept by a test
-    MSG defaulted = {};          // the last message given to DefWindowProcA
 
-    std::set<const void*> live;  // handles made and not given back, the class's name among them
-    HWND window = nullptr;
+    std::set<const void*> live{};  // handles made and not given back, the class among them
+    HWND window = nullptr, defaulted = nullptr;  // the last made; the last given to DefWindowProcA
     HGLRC current = nullptr;
     int cursorCount = 0;
-    std::map<std::string, int> calls;
+    std::map<std::string, int> calls{};
     uintptr_t made = 0;
 
     // Logs the call; false when it is the one made to fail, or not valid.
     bool Call(const char* service, bool valid = true);
     // A Call that, when it succeeds, stores the value.
     template <class T>
-    bool Set(const char* service, T& to, const T& value, bool valid = true) {
-        if (!Call(service, valid)) return false;
-        to = value;
-        return true;
-    }
+    bool Set(const char* service, T& to, const T& value) { return Call(service) && (to = value, true); }
     bool Live(const void* handle) const { return handle && live.count(handle); }
-    bool Release(const char* service, const void* handle, bool valid = true);  // a Call that gives it back
-    template <class Handle>
-    Handle Make() {
-        live.insert(reinterpret_cast<Handle>(++made << 4));
-        return reinterpret_cast<Handle>(made << 4);
-    }
+    bool Release(const char* service, const void* handle);  // a Call that gives it back
+    const void* Make() { return *live.insert(reinterpret_cast<void*>(++made << 4)).first; }  // a new live handle
 };
 
 extern ScriptedWin32 scripted;
