@@ -1,6 +1,9 @@
-#include "tests/render/probes.h"
+#include "tests/render/frames.h"
 
 #include <cstdlib>
+
+#include "camera/camera.h"
+#include "render/render.h"
 
 std::string FailedProbes(const std::vector<Probe>& probes, const std::string& frame, int tolerance) {
     std::string failed;
@@ -17,4 +20,29 @@ std::string FailedProbes(const std::vector<Probe>& probes, const std::string& fr
                       "): " + std::to_string(matching) + " pixels of " + std::to_string(p.w * p.h) + "\n";
     }
     return failed;
+}
+
+GlContext::GlContext() : context(OSMesaCreateContextExt(OSMESA_RGBA, 16, 0, 0, nullptr)), rgba(640 * 480 * 4, '\0') {
+    made = context && OSMesaMakeCurrent(context, &rgba[0], GL_UNSIGNED_BYTE, 640, 480);
+    OSMesaPixelStore(OSMESA_Y_UP, 0);
+}
+
+GlContext::~GlContext() {
+    if (context) OSMesaDestroyContext(context);
+}
+
+const std::string& GlContext::Draw(const float* pose) {
+    ReSizeGLScene(640, 480);
+    InitGL();
+    if (pose)
+        objCamera.Position_Camera(pose[0], pose[1], pose[2], pose[3], pose[4], pose[5], pose[6], pose[7], pose[8]);
+    DrawGLScene();
+    return Frame();
+}
+
+const std::string& GlContext::Frame() {
+    glFinish();
+    frame.clear();
+    for (size_t i = 0; i < rgba.size(); i += 4) frame.append(rgba, i, 3);
+    return frame;
 }
