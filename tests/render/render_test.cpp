@@ -45,7 +45,8 @@ const View kViews[] = {
       {310, 215, 4, 1, kGreen, "face 3 above face 4"}, {310, 223, 4, 1, kBlack, "face 4 below its top"},
       {442, 352, 5, 5, kGreen, "face 5"}, {525, 352, 5, 5, kBlack, "face 6"},
       {546, 314, 3, 3, kGreen, "the closing triangle at the notch"}, {546, 411, 3, 3, kGreen, "the other one"},
-      {294, 139, 4, 4, kDarkGreen, "a side triangle of path 1"}, {366, 206, 4, 4, kMidGreen, "one of path 2"}}},
+      {294, 139, 4, 4, kDarkGreen, "a side triangle of path 1"}, {366, 206, 4, 4, kMidGreen, "one of path 2"},
+      {425, 416, 3, 3, kBlack, "beside path 3's fan, below face 5"}}},
     // Close and oblique, where a 16-bit depth buffer lets the green under a
     // black face or a closing triangle through in speckles unless each layer
     // is pulled nearer than the one under it.
@@ -103,19 +104,21 @@ TEST(Projection, FitsTheWindowWithAHeightOfZeroCountedAsOne) {
 }
 
 // A sphere as the GL receives it, by feedback: every corner's position and
-// its colour, lit by a light along -y, so that the smallest change to a
-// normal's y shows too.
+// its colour, lit along x, -y and z in turn, so that the smallest change to
+// a normal shows too.
 std::vector<GLfloat> Fed(void (*sphere)(GLdouble, GLint, GLint)) {
-    std::vector<GLfloat> buffer(500 * 10 * 2 * 23);
-    const GLfloat down[4] = {0, -1, 0, 0};
-    glLightfv(GL_LIGHT0, GL_POSITION, down);
+    std::vector<GLfloat> fed, buffer(500 * 10 * 2 * 23);
+    const GLfloat directions[3][4] = {{1, 0, 0, 0}, {0, -1, 0, 0}, {0, 0, 1, 0}};
     glEnable(GL_LIGHTING);
     glEnable(GL_LIGHT0);
-    glFeedbackBuffer(static_cast<GLsizei>(buffer.size()), GL_3D_COLOR, buffer.data());
-    glRenderMode(GL_FEEDBACK);
-    sphere(1.5, 500, 10);
-    buffer.resize(glRenderMode(GL_RENDER));
-    return buffer;
+    for (const GLfloat* direction : directions) {
+        glLightfv(GL_LIGHT0, GL_POSITION, direction);
+        glFeedbackBuffer(static_cast<GLsizei>(buffer.size()), GL_3D_COLOR, buffer.data());
+        glRenderMode(GL_FEEDBACK);
+        sphere(1.5, 500, 10);
+        fed.insert(fed.end(), buffer.begin(), buffer.begin() + glRenderMode(GL_RENDER));
+    }
+    return fed;
 }
 
 TEST(OwnSphere, HandsTheGlFreeglutsTrianglesCornerForCornerAndKeepsTheNormal) {
@@ -126,7 +129,7 @@ TEST(OwnSphere, HandsTheGlFreeglutsTrianglesCornerForCornerAndKeepsTheNormal) {
     glutInit(&argc, argv);
     glScalef(0.5f, 0.5f, 0.5f);  // the whole sphere inside the clip volume
     const std::vector<GLfloat> glut = Fed(glutSolidSphere), own = Fed(SolidSphere);
-    ASSERT_EQ(glut.size(), 500u * 10 * 2 * 23);
+    ASSERT_EQ(glut.size(), 3u * 500 * 10 * 2 * 23);
     ASSERT_EQ(own.size(), glut.size());
     EXPECT_EQ(std::memcmp(own.data(), glut.data(), own.size() * sizeof(GLfloat)), 0);
 
