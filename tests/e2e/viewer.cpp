@@ -1,38 +1,28 @@
 #include "tests/e2e/viewer.h"
 
-#include <X11/Xutil.h>
-#include <fcntl.h>
 #include <signal.h>
 #include <sys/prctl.h>
 #include <sys/wait.h>
 #include <unistd.h>
 
-#include <chrono>
 #include <cstdio>
 #include <cstdlib>
 #include <fstream>
 #include <sstream>
-#include <thread>
-#include <vector>
 
 namespace {
 
-void Sleep(int milliseconds) { std::this_thread::sleep_for(std::chrono::milliseconds(milliseconds)); }
-
-// Starts a program with these changes to the environment ("NAME=value", or
-// "-NAME" to remove it) and its standard error in a file.
-pid_t Spawn(std::vector<const char*> argv, std::initializer_list<std::string> environment, const std::string& errors) {
+// Runs a shell command line as a process of its own that dies with the test.
+pid_t Spawn(const std::string& command) {
     const pid_t pid = fork();
     if (pid != 0) return pid;
-    prctl(PR_SET_PDEATHSIG, SIGKILL);  // nothing outlives a test that crashes
-    for (const std::string& change : environment)
-        if (change[0] == '-') unsetenv(change.c_str() + 1);
-        else setenv(change.substr(0, change.find('=')).c_str(), change.c_str() + change.find('=') + 1, 1);
-    const int null = open("/dev/null", O_RDWR), error = open(errors.c_str(), O_WRONLY | O_CREAT | O_TRUNC, 0644);
-    dup2(null, 0), dup2(null, 1), dup2(error, 2);
-    argv.push_back(nullptr);
-    execvp(argv[0], const_cast<char* const*>(argv.data()));
+    prctl(PR_SET_PDEATHSIG, SIGKILL);
+    execl("/bin/sh", "sh", "-c", ("exec " + command).c_str(), nullptr);
     _exit(127);
+}
+
+void Stop(pid_t process) {
+    if (process > 0 && kill(process, SIGKILL) == 0) waitpid(process, nullptr, 0);
 }
 
 std::string Output(const std::string& command) {
@@ -44,83 +34,63 @@ std::string Output(const std::string& command) {
     return out;
 }
 
-// SDL titles its windows in an encoding of its own naming, which XFetchName
-// (and so xdotool) refuses: titles are compared byte for byte.
-void Find(Display* x, Window window, const std::string& title, std::vector<Window>* found) {
-    XTextProperty name = {};
-    XWindowAttributes attributes;
-    if (XGetWMName(x, window, &name) && name.value && title == std::string(reinterpret_cast<char*>(name.value), name.nitems) &&
-        XGetWindowAttributes(x, window, &attributes) && attributes.map_state == IsViewable)
-        found->push_back(window);
-    if (name.value) XFree(name.value);
-    Window root, parent, *children = nullptr;
-    unsigned count = 0;
-    XQueryTree(x, window, &root, &parent, &children, &count);
-    for (unsigned i = 0; i < count; ++i) Find(x, children[i], title, found);
-    if (children) XFree(children);
-}
-
 }  // namespace
 
-std::string StartXvfb(const std::string& screen, pid_t* server) {
+Xvfb::Xvfb(const char* screen) {
     int ready[2];
-    std::string number;
-    char c;
-    if (pipe(ready) != 0) return "";
-    const std::string fd = std::to_string(ready[1]);
-    *server = Spawn({"Xvfb", "-displayfd", fd.c_str(), "-screen", "0", screen.c_str(), "-nolisten", "tcp", "-noreset"},
-                    {}, "/dev/null");
+    if (!screen || pipe(ready) != 0) return;
+    server = Spawn("Xvfb -displayfd " + std::to_string(ready[1]) + " -screen 0 " + screen +
+                   " -nolisten tcp -noreset 2>/dev/null");
     close(ready[1]);
-    while (read(ready[0], &c, 1) == 1 && c != '\n') number += c;
+    display = ":";
+    for (char c; read(ready[0], &c, 1) == 1 && c != '\n';) display += c;
     close(ready[0]);
-    return number.empty() ? "" : ":" + number;
+    if (display == ":") display.clear();
 }
 
-void Stop(pid_t process) {
-    if (process > 0 && kill(process, SIGKILL) == 0) waitpid(process, nullptr, 0);
-}
+Xvfb::~Xvfb() { Stop(server); }
 
-std::string Xdotool(const std::string& display, const std::string& command) {
+std::string Xvfb::Xdotool(const std::string& command) const {
     return Output("DISPLAY=" + display + " timeout 20 xdotool " + command + " 2>/dev/null");
 }
 
-Viewer::Viewer(Start start, const char* screen, const char* program) : start(start) {
+Viewer::Viewer(Start start, const char* screen, const char* program) : Xvfb(screen), start(start) {
     static int viewers = 0;
     files = "/tmp/tessaline-e2e-" + std::to_string(getpid()) + "-" + std::to_string(++viewers);
-    display = screen ? StartXvfb(screen, &server) : "";
     x = screen ? XOpenDisplay(display.c_str()) : nullptr;
-    XSetErrorHandler([](Display*, XErrorEvent*) { return 0; });  // windows come and go while looked at
     Xdotool("mousemove 320 240");
-    const std::string where = screen ? "DISPLAY=" + display : "-DISPLAY";
+    const std::string where = "env -u WAYLAND_DISPLAY " + (screen ? "DISPLAY=" + display : "-u DISPLAY") + " ";
+    const std::string redirections = " </dev/null >/dev/null 2>" + files + ".stderr";
     // Whatever is preloaded already (by the sanitizers' run) stays preloaded.
     const char* preloaded = std::getenv("LD_PRELOAD");
-    const std::string preload =
-        std::string("LD_PRELOAD=") + TESSALINE_CALL_COUNTER + (preloaded ? std::string(":") + preloaded : "");
+    const std::string counted = "LD_PRELOAD=" + std::string(TESSALINE_CALL_COUNTER) + ":" + (preloaded ? preloaded : "") +
+                                " TESSALINE_COUNTS=" + files + ".counts ";
     if (start == Start::Wine)
-        viewer = Spawn({"wine", TESSALINE_WINDOWS_VIEWER}, {where, "-WAYLAND_DISPLAY"}, files + ".stderr");
+        viewer = Spawn(where + "wine " + TESSALINE_WINDOWS_VIEWER + redirections);
     else
-        viewer = Spawn({program ? program : TESSALINE_VIEWER}, {where, "-WAYLAND_DISPLAY", preload, "TESSALINE_COUNTS=" + files + ".counts"},
-                       files + ".stderr");
+        viewer = Spawn(where + counted + (program ? program : TESSALINE_VIEWER) + redirections);
 }
 
 Viewer::~Viewer() {
     Stop(viewer);
     // Wine's desktop process keeps to the display it started on: nothing of
     // a Windows run may linger in the prefix for the next one.
-    if (start == Start::Wine) waitpid(Spawn({"wineserver", "-k"}, {}, "/dev/null"), nullptr, 0);
+    if (start == Start::Wine) Output("wineserver -k");
     if (x) XCloseDisplay(x);
     Stop(windowManager);
-    Stop(server);
     unlink((files + ".counts").c_str());
     unlink((files + ".stderr").c_str());
 }
 
+// SDL titles its windows in an encoding of its own naming, which xdotool
+// cannot read: xwininfo lists the windows by title.
 std::string Viewer::WaitForWindow(const std::string& title, const std::string& old) {
-    for (int i = 0; i < 400 && x; ++i, Sleep(50)) {
-        std::vector<Window> found;
-        Find(x, DefaultRootWindow(x), title, &found);
-        for (Window window : found)
-            if (std::to_string(window) != old) return std::to_string(window);
+    for (int i = 0; i < 400 && x; ++i, usleep(50000)) {
+        std::istringstream tree(Output("xwininfo -display " + display + " -root -tree"));
+        for (std::string id, line; tree >> id && std::getline(tree, line);)
+            if (line.find(" \"" + title + "\": ") == 0 && id != old &&
+                Output("xwininfo -display " + display + " -id " + id).find("IsViewable") != std::string::npos)
+                return id;
     }
     return "";
 }
@@ -134,31 +104,27 @@ bool Viewer::Answer(const char* caption, bool yes) {
 
 std::string Viewer::Shot(const std::string& window) {
     const long frames = Count(0);
-    for (int i = 0; i < 200 && (start == Start::Wine ? i < 20 : Count(0) < frames + 3); ++i) Sleep(50);
-    int left = 0, top = 0;
-    Window child;
-    XTranslateCoordinates(x, std::stoul(window), DefaultRootWindow(x), 0, 0, &left, &top, &child);
-    return Output("import -display " + display + " -window root -crop 640x480+" + std::to_string(left) + "+" +
-                  std::to_string(top) + " -depth 8 rgb:- 2>/dev/null");
+    for (int i = 0; i < 200 && (start == Start::Wine ? i < 20 : Count(0) < frames + 3); ++i) usleep(50000);
+    return Output("import -display " + display + " -window " + window + " -crop 640x480+0+0 -depth 8 rgb:- 2>/dev/null");
 }
 
 bool Viewer::MovePointerAndWaitForItBack(int toX, int toY) {
     Xdotool("mousemove " + std::to_string(toX) + " " + std::to_string(toY));
-    for (int i = 0; i < 100; ++i, Sleep(20))
+    for (int i = 0; i < 100; ++i, usleep(20000))
         if (Xdotool("getmouselocation").find("x:320 y:240 ") == 0) return true;
     return false;
 }
 
 void Viewer::StartWindowManager() {
-    windowManager = Spawn({"openbox", "--sm-disable"}, {"DISPLAY=" + display}, "/dev/null");
+    windowManager = Spawn("env DISPLAY=" + display + " openbox --sm-disable >/dev/null 2>&1");
     const Atom managing = XInternAtom(x, "WM_S0", False);  // held by the window manager of screen 0
-    for (int i = 0; i < 200 && XGetSelectionOwner(x, managing) == None; ++i) Sleep(20);
-    Sleep(300);
+    for (int i = 0; i < 200 && XGetSelectionOwner(x, managing) == None; ++i) usleep(20000);
+    usleep(300000);
 }
 
 int Viewer::Exit(double seconds) {
     int status = 0;
-    for (int i = 0; exitCode < 0 && i < seconds * 100; ++i, Sleep(10))
+    for (int i = 0; exitCode < 0 && i < seconds * 100; ++i, usleep(10000))
         if (waitpid(viewer, &status, WNOHANG) == viewer) {
             exitCode = WIFEXITED(status) ? WEXITSTATUS(status) : 128 + WTERMSIG(status);
             viewer = -1;

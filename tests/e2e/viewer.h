@@ -11,14 +11,16 @@
 
 enum class Start { Linux, Wine };
 
-// An Xvfb server with this screen ("1024x768x24"): its display name, empty
-// when it did not start.
-std::string StartXvfb(const std::string& screen, pid_t* server);
-void Stop(pid_t process);
-// Runs xdotool on the display and gives back what it prints.
-std::string Xdotool(const std::string& display, const std::string& command);
+// An Xvfb server with this screen ("1024x768x24") while it lasts.
+struct Xvfb {
+    explicit Xvfb(const char* screen);
+    ~Xvfb();
+    std::string Xdotool(const std::string& command) const;  // what it prints
+    std::string display;  // empty: no server, no display
+    pid_t server = -1;
+};
 
-class Viewer {
+class Viewer : public Xvfb {
 public:
     // No screen: no display at all. The pointer starts on the point the
     // viewer pins it to, so its first pass turns nothing. A program other
@@ -26,7 +28,6 @@ public:
     Viewer(Start start, const char* screen, const char* program = nullptr);
     ~Viewer();
 
-    std::string Xdotool(const std::string& command) const { return ::Xdotool(display, command); }
     // Answers the box with this caption, Yes or No, from the keyboard; false
     // when no such box comes.
     bool Answer(const char* caption, bool yes);
@@ -49,9 +50,9 @@ public:
     Display* x = nullptr;
 
 private:
-    pid_t server = -1, windowManager = -1, viewer = -1;
+    pid_t windowManager = -1, viewer = -1;
     int exitCode = -1;
-    std::string files, display;
+    std::string files;
 };
 
 #endif  // TESSALINE_TESTS_E2E_VIEWER_H
