@@ -34,33 +34,33 @@ std::string Output(const std::string& command) {
     return out;
 }
 
-}  // namespace
-
-Xvfb::Xvfb(const char* screen) {
+// An Xvfb server with this screen ("1024x768x24"): its display name, empty
+// when it did not start.
+std::string StartXvfb(const char* screen, pid_t* server) {
     int ready[2];
-    if (!screen || pipe(ready) != 0) return;
-    server = Spawn("Xvfb -displayfd " + std::to_string(ready[1]) + " -screen 0 " + screen +
-                   " -nolisten tcp -noreset 2>/dev/null");
+    std::string display = ":";
+    if (!screen || pipe(ready) != 0) return "";
+    *server = Spawn("Xvfb -displayfd " + std::to_string(ready[1]) + " -screen 0 " + screen + " -nolisten tcp -noreset");
     close(ready[1]);
-    display = ":";
     for (char c; read(ready[0], &c, 1) == 1 && c != '\n';) display += c;
     close(ready[0]);
-    if (display == ":") display.clear();
+    return display == ":" ? "" : display;
 }
 
-Xvfb::~Xvfb() { Stop(server); }
+}  // namespace
 
-std::string Xvfb::Xdotool(const std::string& command) const {
+std::string Viewer::Xdotool(const std::string& command) const {
     return Output("DISPLAY=" + display + " timeout 20 xdotool " + command + " 2>/dev/null");
 }
 
-Viewer::Viewer(Start start, const char* screen, const char* program) : Xvfb(screen), start(start) {
+Viewer::Viewer(Start start, const char* screen, const char* program) : start(start) {
     static int viewers = 0;
     files = "/tmp/tessaline-e2e-" + std::to_string(getpid()) + "-" + std::to_string(++viewers);
+    display = StartXvfb(screen, &server);
     x = screen ? XOpenDisplay(display.c_str()) : nullptr;
     Xdotool("mousemove 320 240");
-    const std::string where = "env -u WAYLAND_DISPLAY " + (screen ? "DISPLAY=" + display : "-u DISPLAY") + " ";
-    const std::string redirections = " </dev/null >/dev/null 2>" + files + ".stderr";
+    const std::string where = "env -u WAYLAND_DISPLAY " + (screen ? "DISPLAY=" + display : "-u DISPLAY") + " ",
+                      redirections = " </dev/null >/dev/null 2>" + files + ".stderr";
     // Whatever is preloaded already (by the sanitizers' run) stays preloaded.
     const char* preloaded = std::getenv("LD_PRELOAD");
     const std::string counted = "LD_PRELOAD=" + std::string(TESSALINE_CALL_COUNTER) + ":" + (preloaded ? preloaded : "") +
@@ -78,6 +78,7 @@ Viewer::~Viewer() {
     if (start == Start::Wine) Output("wineserver -k");
     if (x) XCloseDisplay(x);
     Stop(windowManager);
+    Stop(server);
     unlink((files + ".counts").c_str());
     unlink((files + ".stderr").c_str());
 }

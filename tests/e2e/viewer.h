@@ -11,16 +11,7 @@
 
 enum class Start { Linux, Wine };
 
-// An Xvfb server with this screen ("1024x768x24") while it lasts.
-struct Xvfb {
-    explicit Xvfb(const char* screen);
-    ~Xvfb();
-    std::string Xdotool(const std::string& command) const;  // what it prints
-    std::string display;  // empty: no server, no display
-    pid_t server = -1;
-};
-
-class Viewer : public Xvfb {
+class Viewer {
 public:
     // No screen: no display at all. The pointer starts on the point the
     // viewer pins it to, so its first pass turns nothing. A program other
@@ -28,6 +19,7 @@ public:
     Viewer(Start start, const char* screen, const char* program = nullptr);
     ~Viewer();
 
+    std::string Xdotool(const std::string& command) const;  // what it prints
     // Answers the box with this caption, Yes or No, from the keyboard; false
     // when no such box comes.
     bool Answer(const char* caption, bool yes);
@@ -50,9 +42,9 @@ public:
     Display* x = nullptr;
 
 private:
-    pid_t windowManager = -1, viewer = -1;
+    pid_t server = -1, windowManager = -1, viewer = -1;
     int exitCode = -1;
-    std::string files;
+    std::string files, display;
 };
 
 #endif  // TESSALINE_TESTS_E2E_VIEWER_H

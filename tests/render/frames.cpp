@@ -23,13 +23,11 @@ std::string FailedProbes(const std::vector<Probe>& probes, const std::string& fr
 }
 
 GlContext::GlContext() : context(OSMesaCreateContextExt(OSMESA_RGBA, 16, 0, 0, nullptr)), rgba(640 * 480 * 4, '\0') {
-    made = context && OSMesaMakeCurrent(context, &rgba[0], GL_UNSIGNED_BYTE, 640, 480);
+    OSMesaMakeCurrent(context, &rgba[0], GL_UNSIGNED_BYTE, 640, 480);
     OSMesaPixelStore(OSMESA_Y_UP, 0);
 }
 
-GlContext::~GlContext() {
-    if (context) OSMesaDestroyContext(context);
-}
+GlContext::~GlContext() { OSMesaDestroyContext(context); }
 
 const std::string& GlContext::Draw(const float* pose) {
     ReSizeGLScene(640, 480);

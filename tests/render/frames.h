@@ -32,7 +32,6 @@ class GlContext {
 public:
     GlContext();
     ~GlContext();
-    bool Made() const { return made; }
     // One frame of the scene from the start pose, or from a pose given as
     // gluLookAt's eye, centre and up.
     const std::string& Draw(const float* pose = nullptr);
@@ -41,7 +40,6 @@ public:
 private:
     OSMesaContext context;
     std::string rgba, frame;
-    bool made;
 };
 
 #endif  // TESSALINE_TESTS_RENDER_FRAMES_H

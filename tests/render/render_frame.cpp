@@ -10,7 +10,7 @@
 
 int main(int argc, char** argv) {
     GlContext gl;
-    if ((argc != 1 && argc != 7) || !gl.Made()) return 2;
+    if (argc != 1 && argc != 7) return 2;
     float pose[9] = {0, 0, 0, 0, 0, 0, 0, 1, 0};
     for (int i = 0; i < 6 && argc == 7; ++i) pose[i] = std::strtof(argv[1 + i], nullptr);
     const std::string& frame = gl.Draw(argc == 7 ? pose : nullptr);
