@@ -133,11 +133,7 @@ int Viewer::Exit(double seconds) {
     return exitCode;
 }
 
-std::string Viewer::Errors() const {
-    std::ostringstream text;
-    text << std::ifstream(files + ".stderr").rdbuf();
-    return text.str();
-}
+std::string Viewer::Errors() const { return Output("cat " + files + ".stderr"); }
 
 long Viewer::Count(int which) const {
     long counts[2] = {0, 0};

@@ -35,10 +35,6 @@ const std::string& GlContext::Draw(const float* pose) {
     if (pose)
         objCamera.Position_Camera(pose[0], pose[1], pose[2], pose[3], pose[4], pose[5], pose[6], pose[7], pose[8]);
     DrawGLScene();
-    return Frame();
-}
-
-const std::string& GlContext::Frame() {
     glFinish();
     frame.clear();
     for (size_t i = 0; i < rgba.size(); i += 4) frame.append(rgba, i, 3);

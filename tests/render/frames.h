@@ -35,7 +35,6 @@ public:
     // One frame of the scene from the start pose, or from a pose given as
     // gluLookAt's eye, centre and up.
     const std::string& Draw(const float* pose = nullptr);
-    const std::string& Frame();
 
 private:
     OSMesaContext context;
