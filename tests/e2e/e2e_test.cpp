@@ -75,7 +75,7 @@ TEST_P(StartPaths, EndInTheStartViewOrWithExitCodeOne) {
         if (path.managed) {
             const std::string shown = viewer.Shot(window);
             viewer.StartWindowManager();
-            viewer.Xdotool("windowminimize --sync " + window + " sleep 0.3");  // a frame under way may finish
+            viewer.Xdotool("windowminimize --sync " + window + " sleep 0.5");  // a pass under way may finish
             const long frames = viewer.Count(0);
             usleep(500000);
             EXPECT_EQ(viewer.Count(0), frames) << "frames drawn while iconified";
