@@ -28,10 +28,10 @@ const std::vector<Probe> kStartView = {
 // A move of (60, -80) turns the view 0.06 right and lifts the centre 0.16:
 // it looks from (0, 2.5, 5) at (0.29982, 2.66, 0.008998). The front face's
 // left edge moves from x = 175 to 136, the sphere's top from (320, 240) to
-// (285, 258.5).
+// (285, 258.5): a lift off by a tenth shows in the rows either side.
 const std::vector<Probe> kTurned = {
     {133, 360, 1, 1, kMagenta, "left of the front face's left edge"}, {139, 360, 1, 1, kRed, "right of it"},
-    {285, 255, 1, 1, kMidGreen, "above the sphere's top"}, {285, 262, 1, 1, kMagenta, "below it"}};
+    {285, 257, 1, 1, kMidGreen, "above the sphere's top"}, {285, 260, 1, 1, kMagenta, "below it"}};
 
 struct StartPath {
     const char* name;
@@ -78,7 +78,7 @@ TEST_P(StartPaths, EndInTheStartViewOrWithExitCodeOne) {
             viewer.Xdotool("windowminimize --sync " + window + " sleep 0.5");  // a pass under way may finish
             const long frames = viewer.Count(0);
             usleep(500000);
-            EXPECT_EQ(viewer.Count(0), frames) << "frames drawn while iconified";
+            EXPECT_LE(viewer.Count(0), frames + 1) << "frames drawn while iconified";  // one late pass, not dozens
             viewer.Xdotool("windowactivate --sync " + window + " sleep 0.5");  // the window manager animates
             EXPECT_TRUE(viewer.Shot(window) == shown) << "drawn again once restored";
         }
