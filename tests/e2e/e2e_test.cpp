@@ -39,8 +39,8 @@ struct StartPath {
     const char* screen;  // none: no display
     std::vector<std::pair<const char*, bool>> answers;  // a box's caption, and Yes or No
     int exitCode;  // 0: the start view shows in a window until Escape
-    int fullScreenSwitches;  // by F1, each through a new window
-    bool managed;  // then iconified, restored and closed by a window manager
+    int fullScreenSwitches = 0;  // by F1, each through a new window
+    bool managed = false;  // then iconified, restored and closed by a window manager
 };
 
 void PrintTo(const StartPath& path, std::ostream* out) { *out << path.name; }
@@ -64,7 +64,8 @@ TEST_P(StartPaths, EndInTheStartViewOrWithExitCodeOne) {
         // where a move is read once (Wine may read it twice).
         EXPECT_TRUE(viewer.MovePointerAndWaitForItBack(380, 160));
         const std::string turned = viewer.Shot(window);
-        EXPECT_TRUE(path.start == Start::Wine ? FailedProbes(kStartView, turned, 9) != "" : FailedProbes(kTurned, turned, 9) == "");
+        EXPECT_TRUE(path.start == Start::Wine ? FailedProbes(kStartView, turned, 9) != ""
+                                              : FailedProbes(kTurned, turned, 9) == "");
         viewer.Xdotool("keydown w sleep 0.06 keyup w");
         EXPECT_TRUE(path.start == Start::Wine || viewer.Shot(window) != turned) << "W walks";
         for (int i = 0; i < path.fullScreenSwitches && window != ""; ++i) {
@@ -89,19 +90,18 @@ TEST_P(StartPaths, EndInTheStartViewOrWithExitCodeOne) {
 }
 
 // Wine, like Linux on this screen, refuses 640 x 480 on a 1024 x 768 screen.
-INSTANTIATE_TEST_SUITE_P(
-    Paths, StartPaths,
-    ::testing::Values(StartPath{"NoGivesAWindowAWindowManagerCanIconifyAndClose", Start::Linux, "1024x768x24",
-                                {{kQuestion, false}}, 0, 0, true},
-                      StartPath{"YesGivesFullScreen", Start::Linux, "640x480x16", {{kQuestion, true}}, 0, 2, false},
-                      StartPath{"RefusedModeThenYesGivesAWindow", Start::Linux, "1024x768x24",
-                                {{kQuestion, true}, {"OPENGL", true}}, 0, 0, false},
-                      StartPath{"RefusedModeThenNoEndsWithOne", Start::Linux, "1024x768x24",
-                                {{kQuestion, true}, {"OPENGL", false}, {"ERROR", true}}, 1, 0, false},
-                      StartPath{"NoDisplayEndsWithOneSayingWhy", Start::Linux, nullptr, {}, 1, 0, false},
-                      StartPath{"WineNoGivesAWindow", Start::Wine, "1024x768x24", {{kQuestion, false}}, 0, 0, false},
-                      StartPath{"WineRefusedModeThenNoEndsWithOne", Start::Wine, "1024x768x24",
-                                {{kQuestion, true}, {"OPENGL", false}, {"ERROR", true}}, 1, 0, false}),
-    [](const ::testing::TestParamInfo<StartPath>& info) { return std::string(info.param.name); });
+const StartPath kPaths[] = {
+    {"NoGivesAWindowAWindowManagerCanIconifyAndClose", Start::Linux, "1024x768x24", {{kQuestion, false}}, 0, 0, true},
+    {"YesGivesFullScreen", Start::Linux, "640x480x16", {{kQuestion, true}}, 0, 2},
+    {"RefusedModeThenYesGivesAWindow", Start::Linux, "1024x768x24", {{kQuestion, true}, {"OPENGL", true}}, 0},
+    {"RefusedModeThenNoEndsWithOne", Start::Linux, "1024x768x24",
+     {{kQuestion, true}, {"OPENGL", false}, {"ERROR", true}}, 1},
+    {"NoDisplayEndsWithOneSayingWhy", Start::Linux, nullptr, {}, 1},
+    {"WineNoGivesAWindow", Start::Wine, "1024x768x24", {{kQuestion, false}}, 0},
+    {"WineRefusedModeThenNoEndsWithOne", Start::Wine, "1024x768x24",
+     {{kQuestion, true}, {"OPENGL", false}, {"ERROR", true}}, 1}};
+
+INSTANTIATE_TEST_SUITE_P(Paths, StartPaths, ::testing::ValuesIn(kPaths),
+                         [](const ::testing::TestParamInfo<StartPath>& info) { return std::string(info.param.name); });
 
 }  // namespace

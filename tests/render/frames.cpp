@@ -12,8 +12,8 @@ std::string FailedProbes(const std::vector<Probe>& probes, const std::string& fr
         for (int y = p.y; y < p.y + p.h; ++y)
             for (int x = p.x; x < p.x + p.w; ++x) {
                 const unsigned char* seen = reinterpret_cast<const unsigned char*>(&frame.at(3 * (640 * y + x)));
-                matching += std::abs(seen[0] - p.colour.r) <= tolerance && std::abs(seen[1] - p.colour.g) <= tolerance &&
-                            std::abs(seen[2] - p.colour.b) <= tolerance;
+                matching += std::abs(seen[0] - p.colour[0]) <= tolerance && std::abs(seen[1] - p.colour[1]) <= tolerance &&
+                            std::abs(seen[2] - p.colour[2]) <= tolerance;
             }
         if (matching < (p.anyPixel ? 1 : p.w * p.h))
             failed += std::string(p.what) + " at (" + std::to_string(p.x) + ", " + std::to_string(p.y) +

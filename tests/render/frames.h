@@ -8,12 +8,11 @@
 
 #include <GL/osmesa.h>
 
+#include <array>
 #include <string>
 #include <vector>
 
-struct Rgb {
-    int r, g, b;
-};
+using Rgb = std::array<int, 3>;
 
 // Every pixel of [x, x + w) x [y, y + h) has the colour, or, for a line
 // thinner than the block, at least one does.
@@ -28,15 +27,13 @@ struct Probe {
 std::string FailedProbes(const std::vector<Probe>& probes, const std::string& frame, int tolerance);
 
 // A GL context, current while it lasts, that draws into a frame in memory.
-class GlContext {
-public:
+struct GlContext {
     GlContext();
     ~GlContext();
     // One frame of the scene from the start pose, or from a pose given as
     // gluLookAt's eye, centre and up.
     const std::string& Draw(const float* pose = nullptr);
 
-private:
     OSMesaContext context;
     std::string rgba, frame;
 };

@@ -34,7 +34,9 @@ const std::vector<Probe> kGridEnd = {{140, 274, 1, 5, kGrid, "the line at 500", 
 // nearer than any near plane but the program's.
 View Inside(const char* name, float dx, float dy, float dz, Rgb face) {
     const float upZ = dy == 0 ? 0.0f : -1.0f;
-    return {name, {0.3f, 1.3f, 0.6f, 0.3f + dx, 1.3f + dy, 0.6f + dz, 0, 1 + upZ, upZ}, {{300, 220, 40, 40, face, name}}};
+    return {name,
+            {0.3f, 1.3f, 0.6f, 0.3f + dx, 1.3f + dy, 0.6f + dz, 0, 1 + upZ, upZ},
+            {{300, 220, 40, 40, face, name}}};
 }
 
 const View kViews[] = {
