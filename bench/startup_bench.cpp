@@ -15,7 +15,7 @@
 #include <vector>
 
 #include "tests/e2e/viewer.h"
-#include "tests/render/probes.h"
+#include "tests/render/frames.h"
 
 namespace {
 

@@ -13,13 +13,6 @@
 
 enum class Start { Linux, Wine, Wayland };
 
-// An Xvfb server with this screen ("1024x768x24"): its display name, empty
-// when it did not start.
-std::string StartXvfb(const std::string& screen, pid_t* server);
-void Stop(pid_t process);
-// Runs xdotool on the display and gives back what it prints.
-std::string Xdotool(const std::string& display, const std::string& command);
-
 class Viewer {
 public:
     // No screen: no display at all. The pointer starts on the point the
@@ -29,7 +22,7 @@ public:
     Viewer(Start start, const char* screen, const char* program = nullptr);
     ~Viewer();
 
-    std::string Xdotool(const std::string& command) const { return ::Xdotool(display, command); }
+    std::string Xdotool(const std::string& command) const;  // what it prints
     // Answers the box with this caption, Yes or No, from the keyboard; false
     // when no such box comes.
     bool Answer(const char* caption, bool yes);

@@ -6,20 +6,14 @@
 #include <cstdio>
 #include <cstdlib>
 
-#include "camera/camera.h"
-#include "render/render.h"
-#include "tests/render/gl_context.h"
+#include "tests/render/frames.h"
 
 int main(int argc, char** argv) {
     GlContext gl;
-    if ((argc != 1 && argc != 7) || !gl.Made()) return 2;
-    ReSizeGLScene(640, 480);
-    InitGL();
-    float v[6];
-    for (int i = 0; i < 6 && argc == 7; ++i) v[i] = std::strtof(argv[1 + i], nullptr);
-    if (argc == 7) objCamera.Position_Camera(v[0], v[1], v[2], v[3], v[4], v[5], 0, 1, 0);
-    DrawGLScene();
-    const std::string frame = ReadFrame();
+    if (argc != 1 && argc != 7) return 2;
+    float pose[9] = {0, 0, 0, 0, 0, 0, 0, 1, 0};
+    for (int i = 0; i < 6 && argc == 7; ++i) pose[i] = std::strtof(argv[1 + i], nullptr);
+    const std::string& frame = gl.Draw(argc == 7 ? pose : nullptr);
     std::printf("P6\n640 480\n255\n");
     return std::fwrite(frame.data(), 1, frame.size(), stdout) == frame.size() ? 0 : 1;
 }
