@@ -31,11 +31,10 @@ TEST(Camera, APassMovesThePoseAsWorkedByHand) {
         {"D: right", QUARTER_TURNED, {'D'}, {}, {320, 240}, {0, 2.5f, Z2}, {5, 2.5f, Z2}},
         {"left and right", QUARTER_TURNED, {VK_LEFT, VK_RIGHT}, {}, {320, 240}, {0, 2.5f, 5}, {5, 2.5f, 5}},
         {"E", TILTED_UP, {'E'}, {}, {320, 240}, {0, 0x1.4f5c28p+1f, 5}, {0, 0x1.53d70ap+3f, 0}},
-        {"10 px up", START, {}, {}, {320, 230}, {0, 2.5f, 5}, {0, 0x1.428f5cp+1f, 0}},
         {"tilt stops 8 above", START, {}, {}, {320, -4760}, {0, 2.5f, 5}, {0, 10.5f, 0}},
         {"tilt stops 8 below", START, {}, {}, {320, 5240}, {0, 2.5f, 5}, {0, -5.5f, 0}},
         // Turns where sinf or cosf would round the other way from sin or cos.
-        {"95 px right", START, {}, {}, {415, 240}, {0, 2.5f, 5}, {0x1.e5ab2ep-2f, 2.5f, 0x1.7162p-6f}},
+        {"95 px right, 10 up", START, {}, {}, {415, 230}, {0, 2.5f, 5}, {0x1.e5ab2ep-2f, 0x1.428f5cp+1f, 0x1.7162p-6f}},
         {"1912 px right", START, {}, {}, {2232, 240}, {0, 2.5f, 5}, {0x1.2d8d86p+2f, 2.5f, 0x1.ab1432p+2f}},
         {"unreadable cursor", START, {}, {}, {0, 0}, {0, 2.5f, 5}, {0, 2.5f, 0}},
     };

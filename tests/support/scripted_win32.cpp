@@ -59,9 +59,10 @@ void WINAPI PostQuitMessage(int nExitCode) {
     if (scripted.Call("PostQuitMessage")) scripted.script.push_front(Step{WM_QUIT, WPARAM(nExitCode), 0});
 }
 
-// Answers 0xDEF, so that a result passed on shows.
+// Answers with the window it was given, so that both the window and a result
+// passed on show.
 LRESULT WINAPI DefWindowProcA(HWND hWnd, UINT, WPARAM, LPARAM) {
-    return scripted.Set("DefWindowProcA", scripted.defaulted, hWnd) ? 0xDEF : 0;
+    return scripted.Call("DefWindowProcA") ? LRESULT(hWnd) : 0;
 }
 
 // The class registered is live under the address of its record.

@@ -53,7 +53,7 @@ struct ScriptedWin32 {
     bool drawn = false, modeChanged = false, visible = false;  // drawn: since the last swap, kept by a test
 
     std::set<const void*> live{};  // handles made and not given back, the class among them
-    HWND window = nullptr, defaulted = nullptr;  // the last made; the last given to DefWindowProcA
+    HWND window = nullptr;  // the last made
     HGLRC current = nullptr;
     int cursorCount = 0;
     std::map<std::string, int> calls{};
