@@ -140,47 +140,42 @@ TEST(WholeRuns, EachEndsWithItsExitCodeBoxesWindowsFramesAndTeardown) {
 }
 
 TEST(WholeRuns, EachCallMadeToFailEndsInItsBoxExitCodeAndTeardown) {
-    struct Failure {
-        std::string service;
-        int nth, exitCode;
-        std::string box;
-    };
-    const Failure failures[] = {
-        {"RegisterClassA", 1, 1, Error("Failed To Register The Window Class.")},
-        {"CreateWindowExA", 1, 1, Error("Window Creation Error.")},
-        {"GetDC", 1, 1, Error("Can't Create A GL Device Context.")},
-        {"ChoosePixelFormat", 1, 1, Error("Can't Find A Suitable PixelFormat.")},
-        {"SetPixelFormat", 1, 1, Error("Can't Set The PixelFormat.")},
-        {"wglCreateContext", 1, 1, Error("Can't Create A GL Rendering Context.")},
-        {"wglMakeCurrent", 1, 1, Error("Can't Activate The GL Rendering Context.")},
-        {"InitGL", 1, 1, Error("Initialization Failed.")},
-        {"wglMakeCurrent", 2, 0, Shutdown("Release Of DC And RC Failed.")},
-        {"wglDeleteContext", 1, 0, Shutdown("Release Rendering Context Failed.")},
-        {"ReleaseDC", 1, 0, Shutdown("Release Device Context Failed.")},
-        {"DestroyWindow", 1, 0, Shutdown("Could Not Release hWnd.")},
-        {"UnregisterClassA", 1, 0, Shutdown("Could Not Unregister Class.")},
+    using Outcome = std::pair<int, std::string>;  // the exit code, and the box shown after the question
+    const std::map<std::string, Outcome> failures = {  // by the call made to fail: its service and which call
+        {"RegisterClassA 1", {1, Error("Failed To Register The Window Class.")}},
+        {"CreateWindowExA 1", {1, Error("Window Creation Error.")}},
+        {"GetDC 1", {1, Error("Can't Create A GL Device Context.")}},
+        {"ChoosePixelFormat 1", {1, Error("Can't Find A Suitable PixelFormat.")}},
+        {"SetPixelFormat 1", {1, Error("Can't Set The PixelFormat.")}},
+        {"wglCreateContext 1", {1, Error("Can't Create A GL Rendering Context.")}},
+        {"wglMakeCurrent 1", {1, Error("Can't Activate The GL Rendering Context.")}},
+        {"InitGL 1", {1, Error("Initialization Failed.")}},
+        {"wglMakeCurrent 2", {0, Shutdown("Release Of DC And RC Failed.")}},
+        {"wglDeleteContext 1", {0, Shutdown("Release Rendering Context Failed.")}},
+        {"ReleaseDC 1", {0, Shutdown("Release Device Context Failed.")}},
+        {"DestroyWindow 1", {0, Shutdown("Could Not Release hWnd.")}},
+        {"UnregisterClassA 1", {0, Shutdown("Could Not Unregister Class.")}},
         // Escape's quit unseen: the held-key table ends the loop with the key
         // message's wParam, the first time undrawn.
-        {"PeekMessageA", 3, VK_ESCAPE, ""},
-        {"PostQuitMessage", 1, VK_ESCAPE, ""},
+        {"PeekMessageA 3", {VK_ESCAPE, ""}},
+        {"PostQuitMessage 1", {VK_ESCAPE, ""}},
     };
     const std::deque<Step> script = {PASS, ESCAPE, PASS, CLOSE};
     ASSERT_EQ(RunProgram({IDNO}, script, "", 0), 0);
     std::istringstream plain(scripted.log);
     std::map<std::string, int> seen;
     for (std::string service; plain >> service;) {
-        Failure expected = {service, ++seen[service], 0, ""};  // unless listed, nothing the user sees
-        for (const Failure& failure : failures)
-            if (failure.service == service && failure.nth == expected.nth) expected = failure;
-        SCOPED_TRACE(service + " " + std::to_string(expected.nth));
+        std::string call = service + " " + std::to_string(++seen[service]);
+        SCOPED_TRACE(call);
+        auto [exitCode, box] = failures.count(call) ? failures.at(call) : Outcome{0, ""};  // unless listed, nothing
 
-        EXPECT_EQ(RunProgram({IDNO}, script, service.c_str(), expected.nth), expected.exitCode);
+        EXPECT_EQ(RunProgram({IDNO}, script, service.c_str(), seen[service]), exitCode);
 
-        EXPECT_EQ(scripted.boxes, expected.box.empty() ? Texts{QUESTION} : Texts({QUESTION, expected.box}));
+        EXPECT_EQ(scripted.boxes, box.empty() ? Texts{QUESTION} : Texts({QUESTION, box}));
         // As after a whole run, but a refused release leaves its handle held
         // (a context not made current holds none), and the instance stays
         // when creation stopped with nothing to give back.
-        bool refused = expected.exitCode == 0 && !expected.box.empty() && service != "wglMakeCurrent";
+        bool refused = exitCode == 0 && !box.empty() && service != "wglMakeCurrent";
         bool kept = service == "RegisterClassA";
         EXPECT_TRUE(!hWnd && !hDC && !hRC && (hInstance != nullptr) == kept && !scripted.modeChanged);
         EXPECT_EQ(scripted.live.size(), refused);
