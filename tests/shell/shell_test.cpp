@@ -1,6 +1,5 @@
-// The shell on the scripted Win32: the GL window's records, the window
-// procedure's table, whole runs of WinMain as a table, then each call of a
-// plain run made to fail in turn.
+// The shell on the scripted Win32: the GL window's records, whole runs of
+// WinMain as a table, then each call of a plain run made to fail in turn.
 #include <cstring>
 #include <sstream>
 
@@ -27,6 +26,7 @@ const Step F1 = {WM_KEYDOWN, VK_F1, 1}, F1_UP = {WM_KEYUP, VK_F1, 0}, F1_REPEATE
 // Key codes past the held-key table, F1's in their low byte.
 const Step PAST_F1 = {WM_KEYDOWN, 0x100 | VK_F1, 1}, PAST_F1_UP = {WM_KEYUP, 0x100 | VK_F1, 0};
 const Step DEACTIVATED = {WM_ACTIVATE, WA_INACTIVE, 0}, MINIMISED = {WM_ACTIVATE, 0x10000, 0};
+const Step SCREEN_SAVER = {WM_SYSCOMMAND, SC_SCREENSAVE, 0}, MONITOR_OFF = {WM_SYSCOMMAND, SC_MONITORPOWER, 0};
 const std::string TEARDOWN = "wglMakeCurrent wglDeleteContext ReleaseDC DestroyWindow UnregisterClassA";
 const std::string WINDOWED = "40100 6cf0000 0 0 656 519 Tessaline - By Odrenko";  // framed 640 x 480 client
 const std::string FULL_SCREEN = "40000 86000000 0 0 640 480 Tessaline - By Odrenko";
@@ -46,6 +46,9 @@ TEST(GLWindow, RecordsHoldWhatWasAskedFor) {
     scripted = ScriptedWin32{{}, {}, "CreateWindowExA", 1};
     EXPECT_FALSE(CreateGLWindow("Tessaline", 640, 480, 24, false));  // before the descriptor's turn
     EXPECT_TRUE(CreateGLWindow("Tessaline", 640, 480, 0x120, false));
+    // A resize's halves unsigned and in their order, for a maximised window too.
+    EXPECT_EQ(WndProc(hWnd, WM_SIZE, 2, static_cast<LPARAM>(0x8001FFFF)), 0);
+    EXPECT_TRUE(scripted.viewport.x == 65535 && scripted.viewport.y == 32769);
     KillGLWindow();
     EXPECT_TRUE(CreateGLWindow("Tessaline", 800, 600, 16, true));
     KillGLWindow();
@@ -60,32 +63,6 @@ TEST(GLWindow, RecordsHoldWhatWasAskedFor) {
     const PIXELFORMATDESCRIPTOR pfd = {40, 1, 0x25, 0, 0x20, 0, 0, 0, 0, 0, 0, 0, 0,  // through the alpha shift
                                        0,  0, 0,    0, 0,    16, 0, 0, 0, 0, 0, 0, 0};
     EXPECT_EQ(std::memcmp(&scripted.pfd, &pfd, sizeof pfd), 0);
-}
-
-struct Message {
-    const char* name;
-    Step in;
-    LRESULT result;     // DefWindowProcA's is the window it was given
-    int width, height;  // the viewport after (-1: none)
-};
-
-// The messages no whole run needs, each to a window procedure called as
-// while CreateWindowExA sends its first messages: hWnd is null, as every
-// test leaves it.
-TEST(WindowProcedure, AnswersEachMessageByItsTable) {
-    const Message messages[] = {
-        {"screen saver", {WM_SYSCOMMAND, SC_SCREENSAVE, 0}, 0, -1, -1},
-        {"monitor power", {WM_SYSCOMMAND, SC_MONITORPOWER, 0}, 0, -1, -1},
-        // Halves unsigned and in order; the same for a maximised window.
-        {"sized", {WM_SIZE, 2, static_cast<LPARAM>(0x8001FFFF)}, 0, 65535, 32769},
-        {"anything else: passed on with its own window", {WM_SETFOCUS, 0x1234, -2}, 0x5170, -1, -1},
-    };
-    for (const Message& m : messages) {
-        SCOPED_TRACE(m.name);
-        scripted = ScriptedWin32();
-        EXPECT_EQ(WndProc(HWND(0x5170), m.in.message, m.in.wParam, m.in.lParam), m.result);
-        EXPECT_TRUE(scripted.viewport.x == m.width && scripted.viewport.y == m.height);
-    }
 }
 
 struct WholeRun {
@@ -114,9 +91,11 @@ TEST(WholeRuns, EachEndsWithItsExitCodeBoxesWindowsFramesAndTeardown) {
         {"F1 twice", {IDNO}, {PAST_F1, PASS, F1, PAST_F1_UP, PASS, F1_REPEATED, PASS, F1_UP, F1, PASS, F1_UP, CLOSE},
          0, -1, {QUESTION}, {WINDOWED, FULL_SCREEN, WINDOWED}, "Wdh Wdh Fdh Fdh ",
          "SwapBuffers " + TEARDOWN + " GetModuleHandleA"},
+        // The screen saver and the monitor's power-down refused, not passed on.
         {"deactivated, minimised: polled and swapped, not drawn", {IDNO},
-         {DEACTIVATED, PASS, MINIMISED, PASS, {WM_ACTIVATE, WA_ACTIVE, 0}, PASS, ESCAPE}, 0, -1, {QUESTION},
-         {WINDOWED}, "Wdh W-h Wdh ", "DispatchMessageA PeekMessageA GetKeyState GetCursorPos SwapBuffers"},
+         {DEACTIVATED, PASS, MINIMISED, SCREEN_SAVER, MONITOR_OFF, PASS, {WM_ACTIVATE, WA_ACTIVE, 0}, PASS, ESCAPE}, 0,
+         -1, {QUESTION}, {WINDOWED}, "Wdh W-h Wdh ",
+         "DispatchMessageA PeekMessageA TranslateMessage DispatchMessageA PeekMessageA GetKeyState GetCursorPos"},
         {"F1, the new window refused", {IDNO}, {F1, PASS}, 1, -1, {QUESTION, Error("Window Creation Error.")},
          {WINDOWED}, "Wdh ", "CreateWindowExA ChangeDisplaySettingsA ShowCursor UnregisterClassA MessageBoxA",
          "CreateWindowExA", 2},
@@ -144,6 +123,7 @@ TEST(WholeRuns, EachCallMadeToFailEndsInItsBoxExitCodeAndTeardown) {
     const std::map<std::string, Outcome> failures = {  // by the call made to fail: its service and which call
         {"RegisterClassA 1", {1, Error("Failed To Register The Window Class.")}},
         {"CreateWindowExA 1", {1, Error("Window Creation Error.")}},
+        {"DefWindowProcA 1", {1, Error("Window Creation Error.")}},  // the window's first message
         {"GetDC 1", {1, Error("Can't Create A GL Device Context.")}},
         {"ChoosePixelFormat 1", {1, Error("Can't Find A Suitable PixelFormat.")}},
         {"SetPixelFormat 1", {1, Error("Can't Set The PixelFormat.")}},

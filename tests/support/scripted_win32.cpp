@@ -62,7 +62,7 @@ void WINAPI PostQuitMessage(int nExitCode) {
 // Answers with the window it was given, so that both the window and a result
 // passed on show.
 LRESULT WINAPI DefWindowProcA(HWND hWnd, UINT, WPARAM, LPARAM) {
-    return scripted.Call("DefWindowProcA") ? LRESULT(hWnd) : 0;
+    return scripted.Call("DefWindowProcA", scripted.Live(hWnd)) ? LRESULT(hWnd) : 0;
 }
 
 // The class registered is live under the address of its record.
@@ -96,7 +96,13 @@ HWND WINAPI CreateWindowExA(DWORD exStyle, LPCSTR, LPCSTR title, DWORD style, in
     char record[200];
     std::snprintf(record, sizeof record, "%x %x %d %d %d %d %s", exStyle, style, x, y, width, height, title);
     scripted.windowsCreated.push_back(record);
-    return scripted.window = HWND(scripted.Make());
+    // Windows sends the new window its first message before returning it, and
+    // a zero answer ends the creation: the program's global handle is still
+    // null then, and must not be what the window procedure passes on.
+    HWND made = HWND(scripted.Make());
+    if (scripted.windowClass.lpfnWndProc(made, WM_NCCREATE, 0, 0)) return scripted.window = made;
+    scripted.live.erase(made);
+    return nullptr;
 }
 
 BOOL WINAPI DestroyWindow(HWND w) { return scripted.Release("DestroyWindow", w); }
