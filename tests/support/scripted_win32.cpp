@@ -43,7 +43,7 @@ BOOL WINAPI PeekMessageA(LPMSG lpMsg, HWND, UINT, UINT, UINT) {
     if (s.script.empty() || s.calls["PeekMessageA"] >= 1000) s.script.push_front(Step{WM_QUIT, 99, 0});
     Step next = s.script.front();
     s.script.pop_front();
-    if (next.message == IDLE) return FALSE;
+    if (next.message == WM_NULL) return FALSE;
     *lpMsg = MSG{s.window, next.message, next.wParam, next.lParam, 0, POINT{0, 0}};
     return TRUE;
 }

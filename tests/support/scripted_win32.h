@@ -18,14 +18,13 @@
 
 #include "shell/win32.h"
 
-// A message for the program's next look, or an idle pass (a look that finds
-// nothing).
+// A message for the program's next look; WM_NULL stands for an idle pass (a
+// look that finds nothing), a message no test needs delivered.
 struct Step {
     UINT message;
     WPARAM wParam;
     LPARAM lParam;
 };
-const UINT IDLE = 0;
 
 // The first six members are the ones a test starts with, in this order;
 // every other has its initialiser, so that a test's set-up names only those.
