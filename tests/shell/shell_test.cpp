@@ -78,7 +78,7 @@ struct WholeRun {
 TEST(WholeRuns, EachEndsWithItsExitCodeBoxesWindowsFramesAndTeardown) {
     const WholeRun runs[] = {
         {"No, then Escape", {IDNO}, {PASS, ESCAPE}, 0, -1, {QUESTION}, {WINDOWED}, "Wdh ",
-         "SetForegroundWindow SetFocus ReSizeGLScene InitGL PeekMessageA GetKeyState GetCursorPos gluLookAt"},
+         "SetForegroundWindow SetFocus ReSizeGLScene InitGL PeekMessageA GetKeyState GetCursorPos glClear"},
         {"the mode refused, then Yes", {IDYES, IDYES}, {PASS, ESCAPE}, 0, 0, {QUESTION, REFUSED}, {WINDOWED}, "Wds ",
          "DefWindowProcA PeekMessageA " + TEARDOWN, "ChangeDisplaySettingsA", 1},
         {"the mode refused, then No", {IDYES, IDNO}, {}, 1, 0, {QUESTION, REFUSED, "ERROR|Program Will Now Close.|16"},
@@ -117,8 +117,9 @@ TEST(WholeRuns, EachEndsWithItsExitCodeBoxesWindowsFramesAndTeardown) {
 }
 
 TEST(WholeRuns, EachCallMadeToFailEndsInItsBoxExitCodeAndTeardown) {
-    using Outcome = std::pair<int, std::string>;  // the exit code, and the box shown after the question
-    const std::map<std::string, Outcome> failures = {  // by the call made to fail: its service and which call
+    // By the call made to fail, its service and which call: the exit code and
+    // the box shown after the question.
+    const std::map<std::string, std::pair<int, std::string>> failures = {
         {"RegisterClassA 1", {1, Error("Failed To Register The Window Class.")}},
         {"CreateWindowExA 1", {1, Error("Window Creation Error.")}},
         {"DefWindowProcA 1", {1, Error("Window Creation Error.")}},  // the window's first message
@@ -145,7 +146,7 @@ TEST(WholeRuns, EachCallMadeToFailEndsInItsBoxExitCodeAndTeardown) {
     for (std::string service; plain >> service;) {
         std::string call = service + " " + std::to_string(++seen[service]);
         SCOPED_TRACE(call);
-        auto [exitCode, box] = failures.count(call) ? failures.at(call) : Outcome{0, ""};  // unless listed, nothing
+        auto [exitCode, box] = failures.count(call) ? failures.at(call) : std::pair<int, std::string>();  // or none
 
         EXPECT_EQ(RunProgram({IDNO}, script, service.c_str(), seen[service]), exitCode);
 
@@ -163,12 +164,9 @@ TEST(WholeRuns, EachCallMadeToFailEndsInItsBoxExitCodeAndTeardown) {
 }  // namespace
 
 // The renderer's set-up stands in for the real one, so that these tests see
-// each resize and can make the set-up fail; each frame drawn shows by its
-// eye. Every GL call reaches the real library, which ignores it: no context
-// is current here.
+// each resize and can make the set-up fail; each frame drawn shows by the
+// clearing that starts it. Every other GL call reaches the real library,
+// which ignores it: no context is current here.
 int InitGL() { return scripted.Call("InitGL"); }
 void ReSizeGLScene(int width, int height) { scripted.Set("ReSizeGLScene", scripted.viewport, POINT{width, height}); }
-
-void GLAPIENTRY gluLookAt(GLdouble, GLdouble, GLdouble, GLdouble, GLdouble, GLdouble, GLdouble, GLdouble, GLdouble) {
-    scripted.Set("gluLookAt", scripted.drawn, true);
-}
+void GLAPIENTRY glClear(GLbitfield) { scripted.Set("glClear", scripted.drawn, true); }
