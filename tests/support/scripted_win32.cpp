@@ -99,10 +99,9 @@ HWND WINAPI CreateWindowExA(DWORD exStyle, LPCSTR, LPCSTR title, DWORD style, in
     // Windows sends the new window its first message before returning it, and
     // a zero answer ends the creation: the program's global handle is still
     // null then, and must not be what the window procedure passes on.
-    HWND made = HWND(scripted.Make());
-    if (scripted.windowClass.lpfnWndProc(made, WM_NCCREATE, 0, 0)) return scripted.window = made;
-    scripted.live.erase(made);
-    return nullptr;
+    scripted.window = HWND(scripted.Make());
+    if (!scripted.windowClass.lpfnWndProc(scripted.window, WM_NCCREATE, 0, 0)) scripted.live.erase(scripted.window);
+    return scripted.Live(scripted.window) ? scripted.window : nullptr;
 }
 
 BOOL WINAPI DestroyWindow(HWND w) { return scripted.Release("DestroyWindow", w); }
