@@ -43,7 +43,7 @@ BOOL WINAPI PeekMessageA(LPMSG lpMsg, HWND, UINT, UINT, UINT) {
     if (s.script.empty() || s.calls["PeekMessageA"] >= 1000) s.script.push_front(Step{WM_QUIT, 99, 0});
     Step next = s.script.front();
     s.script.pop_front();
-    if (next.message == IDLE) return FALSE;
+    if (next.message == WM_NULL) return FALSE;
     *lpMsg = MSG{s.window, next.message, next.wParam, next.lParam, 0, POINT{0, 0}};
     return TRUE;
 }
@@ -59,9 +59,10 @@ void WINAPI PostQuitMessage(int nExitCode) {
     if (scripted.Call("PostQuitMessage")) scripted.script.push_front(Step{WM_QUIT, WPARAM(nExitCode), 0});
 }
 
-// Answers 0xDEF, so that a result passed on shows.
+// Answers with the window it was given, so that both the window and a result
+// passed on show.
 LRESULT WINAPI DefWindowProcA(HWND hWnd, UINT, WPARAM, LPARAM) {
-    return scripted.Set("DefWindowProcA", scripted.defaulted, hWnd) ? 0xDEF : 0;
+    return scripted.Call("DefWindowProcA", scripted.Live(hWnd)) ? LRESULT(hWnd) : 0;
 }
 
 // The class registered is live under the address of its record.
@@ -95,7 +96,12 @@ HWND WINAPI CreateWindowExA(DWORD exStyle, LPCSTR, LPCSTR title, DWORD style, in
     char record[200];
     std::snprintf(record, sizeof record, "%x %x %d %d %d %d %s", exStyle, style, x, y, width, height, title);
     scripted.windowsCreated.push_back(record);
-    return scripted.window = HWND(scripted.Make());
+    // Windows sends the new window its first message before returning it, and
+    // a zero answer ends the creation: the program's global handle is still
+    // null then, and must not be what the window procedure passes on.
+    scripted.window = HWND(scripted.Make());
+    if (!scripted.windowClass.lpfnWndProc(scripted.window, WM_NCCREATE, 0, 0)) scripted.live.erase(scripted.window);
+    return scripted.Live(scripted.window) ? scripted.window : nullptr;
 }
 
 BOOL WINAPI DestroyWindow(HWND w) { return scripted.Release("DestroyWindow", w); }

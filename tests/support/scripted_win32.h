@@ -18,14 +18,13 @@
 
 #include "shell/win32.h"
 
-// A message for the program's next look, or an idle pass (a look that finds
-// nothing).
+// A message for the program's next look; WM_NULL stands for an idle pass (a
+// look that finds nothing), a message no test needs delivered.
 struct Step {
     UINT message;
     WPARAM wParam;
     LPARAM lParam;
 };
-const UINT IDLE = 0;
 
 // The first six members are the ones a test starts with, in this order;
 // every other has its initialiser, so that a test's set-up names only those.
@@ -35,25 +34,25 @@ struct ScriptedWin32 {
     std::string failing;       // the service whose nth call fails
     int nth = 0;
     bool held[256] = {};
-    POINT cursor = {320, 240};
+    // The cursor; the viewport's width and height, kept by a test's
+    // ReSizeGLScene.
+    POINT cursor = {320, 240}, viewport = {-1, -1};
 
     // Service names in order, space-separated (a run of GetKeyState is one);
-    // the boxes shown, "caption|text|style"; the windows made, "exStyle style
+    // per swap: F(ull screen), W(indowed) or x (not a live context current on
+    // the shown window's DC), then d(rawn) or -, then h(idden cursor) or s(hown).
+    std::string log{}, frames{};
+    // The boxes shown, "caption|text|style"; the windows made, "exStyle style
     // x y width height title", styles in hex.
-    std::string log{};
     std::vector<std::string> boxes{}, windowsCreated{};
     std::vector<int> keysAsked{};  // GetKeyState's codes in order
-    // Per swap: F(ull screen), W(indowed) or x (not a live context current on
-    // the shown window's DC); d(rawn) or -; h(idden cursor) or s(hown).
-    std::string frames{};
     DEVMODEA mode = {};
     PIXELFORMATDESCRIPTOR pfd = {};
     WNDCLASSA windowClass = {};
-    POINT viewport = {-1, -1};  // width and height, kept by a test's ReSizeGLScene
     bool drawn = false, modeChanged = false, visible = false;  // drawn: since the last swap, kept by a test
 
     std::set<const void*> live{};  // handles made and not given back, the class among them
-    HWND window = nullptr, defaulted = nullptr;  // the last made; the last given to DefWindowProcA
+    HWND window = nullptr;  // the last made
     HGLRC current = nullptr;
     int cursorCount = 0;
     std::map<std::string, int> calls{};
