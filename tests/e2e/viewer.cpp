@@ -47,8 +47,8 @@ Viewer::Viewer(Start start, const char* screen, const char* program) : start(sta
     int ready[2];
     if (screen && pipe(ready) == 0) {
         // Xvfb writes its display's number once it takes connections.
-        server = Spawn("Xvfb -displayfd " + std::to_string(ready[1]) + " -screen 0 " + (wayland ? "1024x768x24" : screen) +
-                       " -nolisten tcp -noreset");
+        server = Spawn("Xvfb -displayfd " + std::to_string(ready[1]) + " -screen 0 " +
+                       (wayland ? "1024x768x24" : screen) + " -nolisten tcp -noreset");
         close(ready[1]);
         display = ":";
         for (char c; read(ready[0], &c, 1) == 1 && c != '\n';) display += c;
@@ -65,9 +65,9 @@ Viewer::Viewer(Start start, const char* screen, const char* program) : start(sta
         for (int i = 0; i < 500 && access((files + "/wayland-e2e").c_str(), F_OK) != 0; ++i) usleep(20000);
     }
     Xdotool("mousemove 320 240");
-    const std::string where = std::string("env ") + (wayland ? "" : "-u WAYLAND_DISPLAY ") + (screen ? "" : "-u DISPLAY ") +
-                              runtime + (wayland ? "WAYLAND_DISPLAY=wayland-e2e " : "") +
-                              (screen ? "DISPLAY=" + display + " " : ""),
+    // Neither the test's own display nor its compositor: only those of the run.
+    const std::string where = "env -u WAYLAND_DISPLAY -u DISPLAY " + runtime +
+                              (wayland ? "WAYLAND_DISPLAY=wayland-e2e " : "") + (screen ? "DISPLAY=" + display + " " : ""),
                       redirections = " </dev/null >/dev/null 2>" + files + "/stderr";
     // Whatever is preloaded already (by the sanitizers' run) stays preloaded.
     const char* preloaded = std::getenv("LD_PRELOAD");
