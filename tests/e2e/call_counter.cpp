@@ -13,8 +13,8 @@ namespace {
 long counts[2];
 
 void Save() {
-    static const int file = open(std::getenv("TESSALINE_COUNTS") ? std::getenv("TESSALINE_COUNTS") : "/dev/null",
-                                 O_WRONLY | O_CREAT, 0644);
+    // The harness always names the file it reads.
+    static const int file = open(std::getenv("TESSALINE_COUNTS"), O_WRONLY | O_CREAT, 0644);
     if (pwrite(file, counts, sizeof counts, 0) < 0) return;  // the test sees no counts, and says so
 }
 

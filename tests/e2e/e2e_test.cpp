@@ -97,6 +97,7 @@ const StartPath kPaths[] = {
     {"RefusedModeThenNoEndsWithOne", Start::Linux, "1024x768x24",
      {{kQuestion, true}, {"OPENGL", false}, {"ERROR", true}}, 1},
     {"NoDisplayEndsWithOneSayingWhy", Start::Linux, nullptr, {}, 1},
+    {"DebNoGivesAWindow", Start::Deb, "1024x768x24", {{kQuestion, false}}, 0},
     {"WineNoGivesAWindow", Start::Wine, "1024x768x24", {{kQuestion, false}}, 0},
     {"WineRefusedModeThenNoEndsWithOne", Start::Wine, "1024x768x24",
      {{kQuestion, true}, {"OPENGL", false}, {"ERROR", true}}, 1},

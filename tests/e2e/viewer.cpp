@@ -2,7 +2,6 @@
 
 #include <signal.h>
 #include <sys/prctl.h>
-#include <sys/stat.h>
 #include <sys/wait.h>
 #include <unistd.h>
 
@@ -28,24 +27,10 @@ void Stop(pid_t process) {
 
 std::string Output(const std::string& command) {
     std::string out;
-    char buffer[4096];
     FILE* pipe = popen(command.c_str(), "r");
-    for (size_t n; pipe && (n = std::fread(buffer, 1, sizeof buffer, pipe)) > 0;) out.append(buffer, n);
+    for (int c; pipe && (c = std::fgetc(pipe)) != EOF;) out += static_cast<char>(c);
     if (pipe) pclose(pipe);
     return out;
-}
-
-// An Xvfb server with this screen ("1024x768x24"): its display name, empty
-// when it did not start.
-std::string StartXvfb(const char* screen, pid_t* server) {
-    int ready[2];
-    std::string display = ":";
-    if (!screen || pipe(ready) != 0) return "";
-    *server = Spawn("Xvfb -displayfd " + std::to_string(ready[1]) + " -screen 0 " + screen + " -nolisten tcp -noreset");
-    close(ready[1]);
-    for (char c; read(ready[0], &c, 1) == 1 && c != '\n';) display += c;
-    close(ready[0]);
-    return display == ":" ? "" : display;
 }
 
 }  // namespace
@@ -55,34 +40,42 @@ std::string Viewer::Xdotool(const std::string& command) const {
 }
 
 Viewer::Viewer(Start start, const char* screen, const char* program) : start(start) {
-    static int viewers = 0;
-    files = "/tmp/tessaline-e2e-" + std::to_string(getpid()) + "-" + std::to_string(++viewers);
+    // The run's files, in a folder that is also the Wayland runtime folder.
+    char folder[] = "/tmp/tessaline-e2e-XXXXXX";
+    files = mkdtemp(folder);
     const bool wayland = start == Start::Wayland;
-    display = StartXvfb(screen && wayland ? "1024x768x24" : screen, &server);
+    int ready[2];
+    if (screen && pipe(ready) == 0) {
+        // Xvfb writes its display's number once it takes connections.
+        server = Spawn("Xvfb -displayfd " + std::to_string(ready[1]) + " -screen 0 " +
+                       (wayland ? "1024x768x24" : screen) + " -nolisten tcp -noreset");
+        close(ready[1]);
+        display = ":";
+        for (char c; read(ready[0], &c, 1) == 1 && c != '\n';) display += c;
+        close(ready[0]);
+    }
     x = screen ? XOpenDisplay(display.c_str()) : nullptr;
     // Weston's headless backend has no seat; its X11 one takes XTest input.
-    const std::string runtime = "XDG_RUNTIME_DIR=" + files + ".run ", size = screen ? screen : "";
-    mkdir((files + ".run").c_str(), 0700);
+    const std::string runtime = "XDG_RUNTIME_DIR=" + files + " ", size = screen ? screen : "";
     if (wayland && screen) {
         compositor = Spawn("env DISPLAY=" + display + " " + runtime + "weston --backend=x11-backend.so " +
                            "--shell=kiosk-shell.so --socket=wayland-e2e --idle-time=0 --no-config --width=" +
                            size.substr(0, size.find('x')) + " --height=" + size.substr(size.find('x') + 1) +
                            " >/dev/null 2>&1");
-        for (int i = 0; i < 500 && access((files + ".run/wayland-e2e").c_str(), F_OK) != 0; ++i) usleep(20000);
+        for (int i = 0; i < 500 && access((files + "/wayland-e2e").c_str(), F_OK) != 0; ++i) usleep(20000);
     }
     Xdotool("mousemove 320 240");
-    const std::string where = std::string("env ") + (wayland ? "" : "-u WAYLAND_DISPLAY ") + (screen ? "" : "-u DISPLAY ") +
-                              runtime + (wayland ? "WAYLAND_DISPLAY=wayland-e2e " : "") +
-                              (screen ? "DISPLAY=" + display + " " : ""),
-                      redirections = " </dev/null >/dev/null 2>" + files + ".stderr";
+    // Neither the test's own display nor its compositor: only those of the run.
+    const std::string where = "env -u WAYLAND_DISPLAY -u DISPLAY " + runtime +
+                              (wayland ? "WAYLAND_DISPLAY=wayland-e2e " : "") + (screen ? "DISPLAY=" + display + " " : ""),
+                      redirections = " </dev/null >/dev/null 2>" + files + "/stderr";
     // Whatever is preloaded already (by the sanitizers' run) stays preloaded.
     const char* preloaded = std::getenv("LD_PRELOAD");
     const std::string counted = "LD_PRELOAD=" + std::string(TESSALINE_CALL_COUNTER) + ":" + (preloaded ? preloaded : "") +
-                                " TESSALINE_COUNTS=" + files + ".counts ";
-    if (start == Start::Wine)
-        viewer = Spawn(where + "wine " + TESSALINE_WINDOWS_VIEWER + redirections);
-    else
-        viewer = Spawn(where + counted + (program ? program : TESSALINE_VIEWER) + redirections);
+                                " TESSALINE_COUNTS=" + files + "/counts ";
+    const char* built = program ? program : start == Start::Deb ? TESSALINE_DEB_VIEWER : TESSALINE_VIEWER;
+    viewer = Spawn(where + (start == Start::Wine ? std::string("wine ") + TESSALINE_WINDOWS_VIEWER : counted + built) +
+                   redirections);
 }
 
 Viewer::~Viewer() {
@@ -94,9 +87,7 @@ Viewer::~Viewer() {
     Stop(windowManager);
     Stop(compositor);
     Stop(server);
-    unlink((files + ".counts").c_str());
-    unlink((files + ".stderr").c_str());
-    Output("rm -rf " + files + ".run");
+    Output("rm -rf " + files);
 }
 
 // SDL titles its windows in an encoding of its own naming, which xdotool
@@ -156,19 +147,17 @@ void Viewer::StartWindowManager() {
 }
 
 int Viewer::Exit(double seconds) {
-    int status = 0;
-    for (int i = 0; exitCode < 0 && i < seconds * 100; ++i, usleep(10000))
-        if (waitpid(viewer, &status, WNOHANG) == viewer) {
-            exitCode = WIFEXITED(status) ? WEXITSTATUS(status) : 128 + WTERMSIG(status);
-            viewer = -1;
-        }
-    return exitCode;
+    int status = -1;  // no wait status is -1
+    for (int i = 0; i < seconds * 100 && waitpid(viewer, &status, WNOHANG) == 0; ++i) usleep(10000);
+    if (status == -1) return -1;
+    viewer = -1;
+    return WIFEXITED(status) ? WEXITSTATUS(status) : 128 + WTERMSIG(status);
 }
 
-std::string Viewer::Errors() const { return Output("cat " + files + ".stderr"); }
+std::string Viewer::Errors() const { return Output("cat " + files + "/stderr"); }
 
 long Viewer::Count(int which) const {
     long counts[2] = {0, 0};
-    std::ifstream(files + ".counts", std::ios::binary).read(reinterpret_cast<char*>(counts), sizeof counts);
+    std::ifstream(files + "/counts", std::ios::binary).read(reinterpret_cast<char*>(counts), sizeof counts);
     return counts[which];
 }

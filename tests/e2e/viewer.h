@@ -1,8 +1,8 @@
 // The real viewer on an Xvfb display of its own, driven as a user would with
 // xdotool (XTest) and seen through screenshots. However it is started, the
-// same session drives it: the Linux build, on X11 or as a Wayland client of
-// weston (whose output is a window at the screen's corner), or the Windows
-// build under Wine.
+// same session drives it: the Linux build, on X11 (as built, or from the
+// unpacked .deb) or as a Wayland client of weston (whose output is a window at
+// the screen's corner), or the Windows build under Wine.
 #ifndef TESSALINE_TESTS_E2E_VIEWER_H
 #define TESSALINE_TESTS_E2E_VIEWER_H
 
@@ -11,7 +11,7 @@
 
 #include <string>
 
-enum class Start { Linux, Wine, Wayland };
+enum class Start { Linux, Deb, Wine, Wayland };
 
 class Viewer {
 public:
@@ -34,7 +34,7 @@ public:
     // The window's 640 x 480 client area once a few more frames are drawn.
     std::string Shot(const std::string& window);
     void StartWindowManager();  // openbox, which adopts the windows shown
-    // The exit code, or -1 while it still runs after `seconds`.
+    // The exit code, or -1 while it still runs after `seconds`; once only.
     int Exit(double seconds);
     std::string Errors() const;
     // Kept by the counter preloaded into the Linux build: 0, the frames it
@@ -46,7 +46,6 @@ public:
 
 private:
     pid_t server = -1, windowManager = -1, compositor = -1, viewer = -1;
-    int exitCode = -1;
     std::string files, display;
 };
 

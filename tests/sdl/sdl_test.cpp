@@ -8,7 +8,7 @@
 
 #include "shell/sdl/key_codes.h"
 #include "shell/sdl/sdl_win32.h"
-#include "shell/win32.h"
+#include "shell/shell.h"
 
 namespace {
 
@@ -23,15 +23,6 @@ TEST(SdlServices, KeysHaveTheirWindowsCodes) {
     for (const auto& c : cases) EXPECT_EQ(sdl_win32::VirtualKeyOf(c.key), c.code) << SDL_GetKeyName(c.key);
 }
 
-// A shown window, with its native window and so the keyboard focus.
-HWND MakeWindow() {
-    HWND hWnd = CreateWindowExA(0, "Test", "Test", WS_OVERLAPPEDWINDOW, 0, 0, 640, 480, nullptr, nullptr, nullptr,
-                                nullptr);
-    SetPixelFormat(GetDC(hWnd), 1, nullptr);
-    ShowWindow(hWnd, SW_SHOW);
-    return hWnd;
-}
-
 // Presses or lets go of F1 and gives back the lParam of the message it
 // posts, to the window given; -1 after five seconds without one.
 LPARAM F1Message(const char* action, UINT message, HWND hWnd) {
@@ -43,21 +34,18 @@ LPARAM F1Message(const char* action, UINT message, HWND hWnd) {
     return -1;
 }
 
-// As when F1, held, makes the viewer rebuild its window and is let go
-// before the new window is made: the release still comes, with no window,
-// and the next press is a first press, not an auto-repeat.
+// As when F1, held, makes the viewer rebuild its window (the program's own
+// GL window, which takes the keyboard focus) and is let go before the new
+// window is made: the release still comes, with no window, and the next
+// press is a first press, not an auto-repeat.
 TEST(SdlServices, KeyMessagesSayWhetherTheKeyWasDownEvenWithNoWindowToHearTheRelease) {
-    WNDCLASSA windowClass = {};
-    windowClass.lpfnWndProc = DefWindowProcA;
-    windowClass.lpszClassName = "Test";
-    RegisterClassA(&windowClass);
-    HWND hWnd = MakeWindow();
+    ASSERT_TRUE(CreateGLWindow("Test", 640, 480, 16, false));
     EXPECT_EQ(F1Message("keydown", WM_KEYDOWN, hWnd), 1);
     EXPECT_EQ(F1Message("keydown", WM_KEYDOWN, hWnd), 0x40000001);
-    DestroyWindow(hWnd);
+    KillGLWindow();
     EXPECT_EQ(F1Message("keyup", WM_KEYUP, nullptr), 0xC0000001);
     EXPECT_FALSE(GetKeyState(VK_F1) & 0x80);
-    hWnd = MakeWindow();
+    ASSERT_TRUE(CreateGLWindow("Test", 640, 480, 16, false));
     EXPECT_EQ(F1Message("keydown", WM_KEYDOWN, hWnd), 1);
     ShutdownSdlWin32();
 }
