@@ -54,6 +54,9 @@ TEST_P(StartPaths, EndInTheStartViewOrWithExitCodeOne) {
         ASSERT_TRUE(viewer.Answer(answer.first, answer.second)) << "no box " << answer.first << viewer.Errors();
     std::string window = path.exitCode == 0 ? viewer.WaitForWindow() : "";
     if (!window.empty()) {
+        // On Wayland a move before the first click into the window turns
+        // nothing: a compositor may not have locked the pointer yet.
+        if (path.start == Start::Wayland) viewer.Xdotool("mousemove 1023 767 mousemove 320 240 mousemove 380 160");
         // A 16-bit screen holds 5 or 6 bits of a channel.
         EXPECT_EQ(FailedProbes(kStartView, viewer.Shot(window), 9), "");
         // Only the X11 window sits at the corner: Wine frames it, weston places it.

@@ -11,6 +11,14 @@
 #include "render/sphere.h"
 #include "tests/render/frames.h"
 
+// What ReSizeGLScene last handed gluPerspective.
+std::array<GLdouble, 4> perspective;
+extern "C" void __real_gluPerspective(GLdouble fovy, GLdouble aspect, GLdouble zNear, GLdouble zFar);
+extern "C" void __wrap_gluPerspective(GLdouble fovy, GLdouble aspect, GLdouble zNear, GLdouble zFar) {
+    perspective = {fovy, aspect, zNear, zFar};
+    __real_gluPerspective(fovy, aspect, zNear, zFar);
+}
+
 namespace {
 
 const Rgb kBlack = {0, 0, 0}, kGreen = {0, 255, 0}, kMidGreen = {0, 128, 0}, kDarkGreen = {0, 102, 0},
@@ -74,10 +82,12 @@ TEST(Frames, ShowWhatTheProbesExpect) {
 TEST(Projection, FitsTheWindowWithAHeightOfZeroCountedAsOne) {
     GlContext gl;
     InitGL();
+    // The aspect is a float quotient and the near plane the float 0.1, each
+    // widened to double.
     const struct {
         int height, viewportHeight;
-        float m0;
-    } cases[] = {{480, 480, 1.81066017f}, {0, 1, 0.00377221f}};
+        GLdouble aspect;
+    } cases[] = {{480, 480, 1.3333333730697632}, {0, 1, 640}};
     for (const auto& c : cases) {
         ReSizeGLScene(640, c.height);
         std::array<GLint, 5> state;  // the viewport, the depth function
@@ -86,7 +96,8 @@ TEST(Projection, FitsTheWindowWithAHeightOfZeroCountedAsOne) {
         glGetIntegerv(GL_DEPTH_FUNC, &state[4]);
         glGetFloatv(GL_PROJECTION_MATRIX, m);
         EXPECT_EQ(state, (std::array<GLint, 5>{0, 0, 640, c.viewportHeight, GL_LEQUAL})) << c.height;
-        for (float ratio : {m[0] / c.m0, m[5] / 2.41421356f, m[10] / -1.00200200f, m[14] / -0.200200200f})
+        EXPECT_EQ(perspective, (std::array<GLdouble, 4>{45, c.aspect, 0.10000000149011612, 100})) << c.height;
+        for (float ratio : {m[5] / 2.41421356f, m[10] / -1.00200200f, m[14] / -0.200200200f})
             EXPECT_NEAR(ratio, 1, 1e-6) << c.height;
     }
 }
