@@ -1,6 +1,7 @@
-// The real viewer end to end: the start-up paths of both builds, the Linux
-// one on X11 and on Wayland, no display among them, and each view shown looked round, walked in, switched to full
-// screen and back, or iconified, restored and closed by a window manager.
+// The real viewer end to end: the start-up paths of the Linux build (on X11,
+// from the .deb and on Wayland) and of the Windows build, no display among
+// them, and each view shown looked round, walked in, switched to full screen
+// and back, or iconified, restored and closed by a window manager.
 #include <gtest/gtest.h>
 #include <unistd.h>
 
@@ -93,17 +94,16 @@ TEST_P(StartPaths, EndInTheStartViewOrWithExitCodeOne) {
 }
 
 // Wine, like Linux on this screen, refuses 640 x 480 on a 1024 x 768 screen.
+const decltype(StartPath::answers) kRefusedThenNo = {{kQuestion, true}, {"OPENGL", false}, {"ERROR", true}};
 const StartPath kPaths[] = {
     {"NoGivesAWindowAWindowManagerCanIconifyAndClose", Start::Linux, "1024x768x24", {{kQuestion, false}}, 0, 0, true},
     {"YesGivesFullScreen", Start::Linux, "640x480x16", {{kQuestion, true}}, 0, 2},
     {"RefusedModeThenYesGivesAWindow", Start::Linux, "1024x768x24", {{kQuestion, true}, {"OPENGL", true}}, 0},
-    {"RefusedModeThenNoEndsWithOne", Start::Linux, "1024x768x24",
-     {{kQuestion, true}, {"OPENGL", false}, {"ERROR", true}}, 1},
+    {"RefusedModeThenNoEndsWithOne", Start::Linux, "1024x768x24", kRefusedThenNo, 1},
     {"NoDisplayEndsWithOneSayingWhy", Start::Linux, nullptr, {}, 1},
     {"DebNoGivesAWindow", Start::Deb, "1024x768x24", {{kQuestion, false}}, 0},
     {"WineNoGivesAWindow", Start::Wine, "1024x768x24", {{kQuestion, false}}, 0},
-    {"WineRefusedModeThenNoEndsWithOne", Start::Wine, "1024x768x24",
-     {{kQuestion, true}, {"OPENGL", false}, {"ERROR", true}}, 1},
+    {"WineRefusedModeThenNoEndsWithOne", Start::Wine, "1024x768x24", kRefusedThenNo, 1},
     // A compositor lists 640 x 480 on a larger output, and scales the frame up.
     {"WaylandNoGivesAWindow", Start::Wayland, "640x480", {{kQuestion, false}}, 0},
     {"WaylandYesFillsAn800x600Output", Start::Wayland, "800x600", {{kQuestion, true}}, 0},

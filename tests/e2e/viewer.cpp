@@ -109,7 +109,8 @@ std::string Viewer::WaitForWindow(const std::string& title, const std::string& o
 bool Viewer::Answer(const char* caption, bool yes) {
     // Return takes the default button; Wine's boxes take No's underlined letter.
     const std::string box = WaitForWindow(caption);
-    if (!box.empty()) Xdotool("windowfocus --sync " + box + " key " + (yes ? "Return" : start == Start::Wine ? "n" : "Escape"));
+    const char* key = yes ? "Return" : start == Start::Wine ? "n" : "Escape";
+    if (!box.empty()) Xdotool("windowfocus --sync " + box + " key " + key);
     return !box.empty();
 }
 
