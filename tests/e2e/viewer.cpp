@@ -67,7 +67,9 @@ Viewer::Viewer(Start start, const char* screen, const char* program) : start(sta
     Xdotool("mousemove 320 240");
     // Neither the test's own display nor its compositor: only those of the run.
     const std::string where = "env -u WAYLAND_DISPLAY -u DISPLAY " + runtime +
-                              (wayland ? "WAYLAND_DISPLAY=wayland-e2e " : "") + (screen ? "DISPLAY=" + display + " " : ""),
+                              (wayland ? "WAYLAND_DISPLAY=wayland-e2e LSAN_OPTIONS=suppressions=" TESSALINE_WAYLAND_LSAN " "
+                                       : "") +
+                              (screen ? "DISPLAY=" + display + " " : ""),
                       redirections = " </dev/null >/dev/null 2>" + files + "/stderr";
     // Whatever is preloaded already (by the sanitizers' run) stays preloaded.
     const char* preloaded = std::getenv("LD_PRELOAD");
