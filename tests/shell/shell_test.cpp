@@ -33,7 +33,6 @@ int RunProgram(const std::vector<int>& answers, const std::deque<Step>& script, 
     return WinMain(nullptr, nullptr, nullptr, SW_SHOW);
 }
 
-
 // First in the file: the pixel format descriptor is filled once per process,
 // by the first window that gets past its creation.
 TEST(GLWindow, RecordsHoldWhatWasAskedFor) {
