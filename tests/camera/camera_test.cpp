@@ -47,8 +47,7 @@ TEST(Camera, APassMovesThePoseAsWorkedByHand) {
     for (const Pass& p : passes) {
         SCOPED_TRACE(p.name);
         scripted = ScriptedWin32{{}, {}, p.cursor.x ? "" : "GetCursorPos", 1, {}, p.cursor};
-        const float* f = p.from;
-        objCamera.Position_Camera(f[0], f[1], f[2], f[3], f[4], f[5], 0, 1, 0);
+        objCamera.Position_Camera(p.from[0], p.from[1], p.from[2], p.from[3], p.from[4], p.from[5], 0, 1, 0);
         for (int key : p.held) scripted.held[key] = true;
 
         Keyboard_Input();
@@ -57,7 +56,6 @@ TEST(Camera, APassMovesThePoseAsWorkedByHand) {
         // Packed: three floats each.
         EXPECT_EQ(std::vector<float>(&objCamera.pos.x, &objCamera.pos.x + 3), p.pos);
         EXPECT_EQ(std::vector<float>(&objCamera.view.x, &objCamera.view.x + 3), p.view);
-        EXPECT_TRUE(!p.cursor.x || (scripted.cursor.x == 320 && scripted.cursor.y == 240)) << "pinned to the centre";
     }
     // With no key held, as in the last row, every key is asked for in turn.
     EXPECT_EQ(scripted.keysAsked, std::vector<int>({38, 87, 40, 83, 37, 65, 39, 68, 69}));
