@@ -32,8 +32,9 @@ public:
     // the point it pins it to (on Wayland, clicks into the window first and
     // waits for the turn); false when it does not come back.
     bool MovePointerAndWaitForItBack(int x, int y);
-    // Holds the key down until the viewer's eye or view has moved; false when it never does.
-    bool HoldUntilTheViewMoves(const char* key);
+    // Holds the key down until the viewer's eye or view has moved, in as
+    // many frames; false when it does not.
+    bool HoldUntilTheViewMoves(const char* key, int times = 1);
     // The window's 640 x 480 client area once a few more frames are drawn,
     // the first not black and other than `unlike`; empty when none comes.
     std::string Shot(const std::string& window, const std::string& unlike = "");

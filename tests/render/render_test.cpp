@@ -115,7 +115,6 @@ TEST(OwnSphere, HandsTheGlFreeglutsTrianglesCornerForCorner) {
     glutInit(&argc, argv);
     glScalef(0.5f, 0.5f, 0.5f);  // the whole sphere inside the clip volume
     const std::vector<GLfloat> glut = Fed(glutSolidSphere), own = Fed(SolidSphere);
-    ASSERT_EQ(own.size(), 500u * 10 * 2 * 23);
     EXPECT_TRUE(own == glut);
 }
 

@@ -14,10 +14,10 @@ namespace {
 
 TEST(SdlServices, KeysHaveTheirWindowsCodes) {
     // 0: nothing posted.
-    const std::pair<SDL_Keycode, int> cases[] = {{SDLK_w, 'W'},         {SDLK_a, 'A'},      {SDLK_z, 'Z'},      {SDLK_0, '0'},      {SDLK_9, '9'},
-                 {SDLK_LEFT, 0x25},     {SDLK_UP, 0x26},    {SDLK_RIGHT, 0x27}, {SDLK_DOWN, 0x28},  {SDLK_ESCAPE, 0x1B},
-                 {SDLK_RETURN, 0x0D},   {SDLK_KP_ENTER, 0x0D}, {SDLK_SPACE, 0x20}, {SDLK_F1, 0x70}, {SDLK_F12, 0x7B},
-                 {SDLK_LSHIFT, 0x10},   {SDLK_RSHIFT, 0x10}, {SDLK_RCTRL, 0x11}, {SDLK_LALT, 0x12}, {SDLK_KP_PLUS, 0}};
+    const std::pair<SDL_Keycode, int> cases[] = {{SDLK_w, 'W'}, {SDLK_a, 'A'}, {SDLK_z, 'Z'}, {SDLK_0, '0'},
+        {SDLK_9, '9'}, {SDLK_LEFT, 0x25}, {SDLK_UP, 0x26}, {SDLK_RIGHT, 0x27}, {SDLK_DOWN, 0x28}, {SDLK_ESCAPE, 0x1B},
+        {SDLK_RETURN, 0x0D}, {SDLK_KP_ENTER, 0x0D}, {SDLK_SPACE, 0x20}, {SDLK_F1, 0x70}, {SDLK_F12, 0x7B},
+        {SDLK_LSHIFT, 0x10}, {SDLK_RSHIFT, 0x10}, {SDLK_RCTRL, 0x11}, {SDLK_LALT, 0x12}, {SDLK_KP_PLUS, 0}};
     for (const auto& [key, code] : cases) EXPECT_EQ(sdl_win32::VirtualKeyOf(key), code) << SDL_GetKeyName(key);
 }
 
