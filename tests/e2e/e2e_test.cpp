@@ -36,7 +36,7 @@ const std::vector<Probe> kTurned = {
 // Walking on from there, five steps (0.075 each) to sixty, the sphere grows
 // over the side triangles either side, each edge by 5 pixels or more;
 // walking back or sideways, one side or both stay green.
-const std::vector<Probe> kWalked = {{150, 316, 1, 4, kMagenta, "sphere, left"}, {380, 318, 1, 7, kMagenta, "its right"}};
+const std::vector<Probe> kWalked = {{150, 316, 1, 4, kMagenta, "sphere left"}, {380, 318, 1, 7, kMagenta, "right"}};
 
 struct StartPath {
     const char* name;
