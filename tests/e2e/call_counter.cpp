@@ -1,16 +1,19 @@
-// Preloaded into the viewer: counts the frames it draws (glClear starts
-// each) and keeps the last swap interval it asks for, in the file named by
-// TESSALINE_COUNTS, for what no screenshot shows.
-#include <GL/gl.h>
+// Preloaded into the viewer, for what no screenshot shows, in the file named
+// by TESSALINE_COUNTS: the frames it draws (a gluLookAt each), the swap
+// intervals it asks for, summed, and the frames whose view differs from the
+// one before (a step or a turn).
+#include <GL/glu.h>
 #include <dlfcn.h>
 #include <fcntl.h>
 #include <unistd.h>
 
+#include <array>
 #include <cstdlib>
+#include <utility>
 
 namespace {
 
-long counts[2];
+long counts[3];
 
 void Save() {
     // The harness always names the file it reads.
@@ -20,16 +23,20 @@ void Save() {
 
 }  // namespace
 
-extern "C" void glClear(GLbitfield mask) {
-    static auto next = reinterpret_cast<void (*)(GLbitfield)>(dlsym(RTLD_NEXT, "glClear"));
+extern "C" void gluLookAt(GLdouble ex, GLdouble ey, GLdouble ez, GLdouble cx, GLdouble cy, GLdouble cz, GLdouble ux,
+                          GLdouble uy, GLdouble uz) {
+    static auto next = reinterpret_cast<decltype(&gluLookAt)>(dlsym(RTLD_NEXT, "gluLookAt"));
+    static std::array<GLdouble, 6> last;
+    const std::array<GLdouble, 6> look = {ex, ey, ez, cx, cy, cz};
+    counts[2] += std::exchange(last, look) != look;
     ++counts[0];
     Save();
-    next(mask);
+    next(ex, ey, ez, cx, cy, cz, ux, uy, uz);
 }
 
 extern "C" int SDL_GL_SetSwapInterval(int interval) {
     static auto next = reinterpret_cast<int (*)(int)>(dlsym(RTLD_NEXT, "SDL_GL_SetSwapInterval"));
-    counts[1] = interval;
+    counts[1] += interval;
     Save();
     return next(interval);
 }

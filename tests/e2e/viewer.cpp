@@ -1,5 +1,6 @@
 #include "tests/e2e/viewer.h"
 
+#include <X11/extensions/XTest.h>
 #include <signal.h>
 #include <sys/prctl.h>
 #include <sys/wait.h>
@@ -9,6 +10,7 @@
 #include <cstdlib>
 #include <fstream>
 #include <sstream>
+#include <utility>
 
 namespace {
 
@@ -31,6 +33,14 @@ std::string Output(const std::string& command) {
     for (int c; pipe && (c = std::fgetc(pipe)) != EOF;) out += static_cast<char>(c);
     if (pipe) pclose(pipe);
     return out;
+}
+
+// Polls until the condition holds; false when it still does not after ten seconds or so.
+template <class Condition>
+bool WaitFor(Condition holds) {
+    for (int i = 0; i < 1000; ++i, usleep(10000))
+        if (holds()) return true;
+    return false;
 }
 
 }  // namespace
@@ -62,7 +72,7 @@ Viewer::Viewer(Start start, const char* screen, const char* program) : start(sta
                            "--shell=kiosk-shell.so --socket=wayland-e2e --idle-time=0 --no-config --width=" +
                            size.substr(0, size.find('x')) + " --height=" + size.substr(size.find('x') + 1) +
                            " >/dev/null 2>&1");
-        for (int i = 0; i < 500 && access((files + "/wayland-e2e").c_str(), F_OK) != 0; ++i) usleep(20000);
+        WaitFor([&] { return access((files + "/wayland-e2e").c_str(), F_OK) == 0; });
     }
     Xdotool("mousemove 320 240");
     // Neither the test's own display nor its compositor: only those of the run.
@@ -95,13 +105,15 @@ Viewer::~Viewer() {
 // SDL titles its windows in an encoding of its own naming, which xdotool
 // cannot read: xwininfo lists the windows by title.
 std::string Viewer::WaitForWindow(const std::string& title, const std::string& old) {
-    // On Wayland the viewer's frames show in weston's window, once it draws.
+    // On Wayland the viewer's frames show in weston's window once it draws,
+    // and a window made anew (a Wayland row switches once) shows there too,
+    // once its context is made.
     const bool weston = start == Start::Wayland && title == "Tessaline - By Odrenko";
     for (int i = 0; i < 400 && x; ++i, usleep(50000)) {
-        if (weston && Count(0) < 3) continue;
+        if (weston && (Count(0) < 3 || Count(1) < (old.empty() ? 1 : 2))) continue;
         std::istringstream tree(Output("xwininfo -display " + display + " -root -tree"));
         for (std::string id, line; tree >> id && std::getline(tree, line);)
-            if (line.find(" \"" + (weston ? "Weston Compositor - screen0" : title) + "\": ") == 0 && id != old &&
+            if (line.find(" \"" + (weston ? "Weston Compositor - screen0" : title) + "\": ") == 0 && (weston || id != old) &&
                 Output("xwininfo -display " + display + " -id " + id).find("IsViewable") != std::string::npos)
                 return id;
     }
@@ -116,37 +128,62 @@ bool Viewer::Answer(const char* caption, bool yes) {
     return !box.empty();
 }
 
-std::string Viewer::Shot(const std::string& window) {
-    const long frames = Count(0);
+std::string Viewer::Shot(const std::string& window, const std::string& unlike) {
     // Weston shows a frame a repaint or more after the viewer draws it.
-    const int more = start == Start::Wayland ? 10 : 3;
-    for (int i = 0; i < 200 && (start == Start::Wine ? i < 20 : Count(0) < frames + more); ++i) usleep(50000);
-    // A frame scaled up to fill a larger output (Wayland's full screen) is sampled back.
-    return Output("import -display " + display + " -window " + window +
-                  (start == Start::Wayland ? " -resize 640x480!" : " -crop 640x480+0+0") + " -depth 8 rgb:- 2>/dev/null");
+    const long frames = Count(0) + (start == Start::Wayland ? 10 : 3);
+    for (int i = 0; i < 200; ++i, usleep(50000)) {
+        if (start != Start::Wine && Count(0) < frames) continue;
+        // A frame scaled up to fill a larger output (Wayland's full screen) is sampled back.
+        std::string shot = Output("import -display " + display + " -window " + window +
+                                  (start == Start::Wayland ? " -resize 640x480!" : " -crop 640x480+0+0") +
+                                  " -depth 8 rgb:- 2>/dev/null");
+        if (shot != unlike && shot.find_first_not_of('\0') != std::string::npos) return shot;  // drawn, and new
+    }
+    return "";  // frames stopped, or none changed: no probe holds on it
 }
 
 bool Viewer::MovePointerAndWaitForItBack(int toX, int toY) {
+    const std::string to = std::to_string(toX) + " " + std::to_string(toY);
+    if (start != Start::Wayland) {
+        Xdotool("mousemove " + to);
+        return WaitFor([&] { return Xdotool("getmouselocation").find("x:320 y:240 ") == 0; });
+    }
     // No one pins a pointer on Wayland: weston puts its own back, with no
     // motion, where the X pointer re-enters its window. The lock a click
-    // asks for holds from the next frames on.
-    if (start == Start::Wayland) {
-        Xdotool("mousemove 1023 767 mousemove 320 240 click 1");
-        for (long frames = Count(0), i = 0; i < 100 && Count(0) < frames + 3; ++i) usleep(20000);
-        Xdotool("mousemove 1023 767 mousemove 320 240 mousemove " + std::to_string(toX) + " " + std::to_string(toY));
-        return true;
-    }
-    Xdotool("mousemove " + std::to_string(toX) + " " + std::to_string(toY));
-    for (int i = 0; i < 100; ++i, usleep(20000))
-        if (Xdotool("getmouselocation").find("x:320 y:240 ") == 0) return true;
-    return false;
+    // asks for holds from the next frames on; the virtual pointer came back
+    // when the view turned.
+    Xdotool("mousemove 1023 767 mousemove 320 240 click 1");
+    const long frames = Count(0), views = Count(2);
+    WaitFor([&] { return Count(0) >= frames + 3; });
+    Xdotool("mousemove 1023 767 mousemove 320 240 mousemove " + to);
+    return WaitFor([&] { return Count(2) > views; });
 }
 
-void Viewer::StartWindowManager() {
+bool Viewer::HoldUntilTheViewMoves(const char* key, int times) {
+    // Through the test's own connection, so the key is up again a poll after
+    // the view moved, however busy the machine: a few steps more, not dozens.
+    const KeyCode code = XKeysymToKeycode(x, XStringToKeysym(key));
+    const long views = Count(2);
+    XTestFakeKeyEvent(x, code, True, CurrentTime) && XFlush(x);
+    const bool moved = WaitFor([&] { return Count(2) >= views + times; });
+    XTestFakeKeyEvent(x, code, False, CurrentTime) && XFlush(x);
+    return moved;
+}
+
+bool Viewer::WaitForWmState(const std::string& window, const char* state) {
+    const std::string asked = "xprop -display " + display + " -id " + window + " WM_STATE";
+    return WaitFor([&] { return Output(asked).find(std::string("state: ") + state) != std::string::npos; });
+}
+
+bool Viewer::StartWindowManager(const std::string& window) {
     windowManager = Spawn("env DISPLAY=" + display + " openbox --sm-disable >/dev/null 2>&1");
-    const Atom managing = XInternAtom(x, "WM_S0", False);  // held by the window manager of screen 0
-    for (int i = 0; i < 200 && XGetSelectionOwner(x, managing) == None; ++i) usleep(20000);
-    usleep(300000);
+    return WaitForWmState(window, "Normal");  // adopted
+}
+
+void Viewer::KillDisplay() {
+    // Xlib ends a program whose server goes: the test's own connection goes first.
+    if (start != Start::Wayland) XCloseDisplay(std::exchange(x, nullptr));
+    Stop(start == Start::Wayland ? compositor : server);
 }
 
 int Viewer::Exit(double seconds) {
@@ -160,7 +197,7 @@ int Viewer::Exit(double seconds) {
 std::string Viewer::Errors() const { return Output("cat " + files + "/stderr"); }
 
 long Viewer::Count(int which) const {
-    long counts[2] = {0, 0};
+    long counts[3] = {};
     std::ifstream(files + "/counts", std::ios::binary).read(reinterpret_cast<char*>(counts), sizeof counts);
     return counts[which];
 }

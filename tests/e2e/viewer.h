@@ -29,16 +29,24 @@ public:
     // A shown window with this title other than `old`; empty when none comes.
     std::string WaitForWindow(const std::string& title = "Tessaline - By Odrenko", const std::string& old = "");
     // Moves the pointer and waits until the viewer has pulled it back to
-    // the point it pins it to. On Wayland, clicks into the window first.
+    // the point it pins it to (on Wayland, clicks into the window first and
+    // waits for the turn); false when it does not come back.
     bool MovePointerAndWaitForItBack(int x, int y);
-    // The window's 640 x 480 client area once a few more frames are drawn.
-    std::string Shot(const std::string& window);
-    void StartWindowManager();  // openbox, which adopts the windows shown
+    // Holds the key down until the viewer's eye or view has moved, in as
+    // many frames; false when it does not.
+    bool HoldUntilTheViewMoves(const char* key, int times = 1);
+    // The window's 640 x 480 client area once a few more frames are drawn,
+    // the first not black and other than `unlike`; empty when none comes.
+    std::string Shot(const std::string& window, const std::string& unlike = "");
+    // Until the window manager says the window is in the state (Normal, Iconic); false when it never does.
+    bool WaitForWmState(const std::string& window, const char* state);
+    bool StartWindowManager(const std::string& window);  // openbox, once it has adopted the window
+    void KillDisplay();  // the X server, or on Wayland the compositor
     // The exit code, or -1 while it still runs after `seconds`; once only.
     int Exit(double seconds);
     std::string Errors() const;
-    // Kept by the counter preloaded into the Linux build: 0, the frames it
-    // has drawn; 1, the swap interval it last asked for.
+    // Kept by the counter preloaded into the Linux build (call_counter.cpp):
+    // 0, frames; 1, swap intervals, summed; 2, views changed.
     long Count(int which) const;
 
     const Start start;

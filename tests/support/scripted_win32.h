@@ -34,9 +34,7 @@ struct ScriptedWin32 {
     std::string failing;       // the service whose nth call fails
     int nth = 0;
     bool held[256] = {};
-    // The cursor; the viewport's width and height, kept by a test's
-    // ReSizeGLScene.
-    POINT cursor = {320, 240}, viewport = {-1, -1};
+    POINT cursor = {320, 240};
 
     // Service names in order, space-separated (a run of GetKeyState is one);
     // per swap: F(ull screen), W(indowed) or x (not a live context current on
