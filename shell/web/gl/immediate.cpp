@@ -1,0 +1,194 @@
+// OpenGL 1.1's immediate mode on WebGL 1, for the calls the program makes:
+// WebGL has no fixed-function pipeline, so the project provides it, as it
+// provides Win32 on SDL2. All of its state is one struct, web_gl::State
+// (gl.h); immediate.cpp has the vertices and the drawing, matrices.cpp the
+// matrix stacks and GLU, state.cpp the state calls.
+//
+// Provided, and how:
+//  [X] glBegin/glEnd of GL_LINES, GL_TRIANGLES, GL_TRIANGLE_STRIP, GL_QUADS
+//      and GL_POLYGON, with glVertex3f/3fv, glColor3f/3ub and glNormal3f.
+//      Vertices gather in one preallocated array and each glEnd is one draw
+//      from one preallocated buffer through one small shader: no allocation
+//      and no call into JavaScript per vertex. Quads are drawn as two
+//      triangles each, through a fixed index buffer; a polygon is a triangle
+//      fan from its first vertex, which is how Mesa fills the emblem's
+//      non-convex faces too.
+//  [X] The current colour lasts past glEnd, as in OpenGL; it is rounded to
+//      the framebuffer's 8 bits when given (0.5 is 128, as Mesa stores it).
+//      glPushAttrib/glPopAttrib(GL_CURRENT_BIT) keep it and the normal.
+//  [X] glMatrixMode, glLoadIdentity, glTranslatef, gluPerspective and
+//      gluLookAt, in single precision as Mesa keeps its matrices; the shader
+//      gets projection times model-view when either has changed.
+//  [X] glViewport, glClear, glClearColor, glClearDepth, the depth test with
+//      its function, glPolygonOffset: WebGL's own.
+//  [X] Stored only: glShadeModel (the program's colours are flat per
+//      primitive, so smooth and flat draw alike), glHint, glLightfv and
+//      glMaterialfv for light 0 and the front face.
+//  [X] Calls made while no context is current do nothing (a size message
+//      comes before the context exists).
+//
+// Not provided:
+//  [ ] Lighting, texturing, fog, blending, culling: glEnable and glDisable
+//      take only the depth test and polygon offset.
+//  [ ] glPushMatrix/glPopMatrix, glRotate, glScale, glOrtho and every other
+//      call the program does not make; glGetError and the other queries.
+//  [ ] Line width, point primitives, line loops and strips, quad strips.
+#include <GLES2/gl2.h>
+#include <webgl/webgl1.h>
+
+#include <cmath>
+
+#include "shell/web/gl/gl.h"
+
+namespace web_gl {
+
+State state;
+
+namespace {
+
+const char* const kVertexShader =
+    "attribute vec3 position;\n"
+    "attribute vec4 colour;\n"
+    "uniform mat4 mvp;\n"
+    "varying vec4 shade;\n"
+    "void main() {\n"
+    "    shade = colour;\n"
+    "    gl_Position = mvp * vec4(position, 1.0);\n"
+    "}\n";
+const char* const kFragmentShader =
+    "precision mediump float;\n"
+    "varying vec4 shade;\n"
+    "void main() { gl_FragColor = shade; }\n";
+
+GLuint Compile(GLenum type, const char* source) {
+    GLuint shader = emscripten_glCreateShader(type);
+    emscripten_glShaderSource(shader, 1, &source, nullptr);
+    emscripten_glCompileShader(shader);
+    return shader;
+}
+
+// Quad n is the triangles (4n, 4n+1, 4n+2) and (4n, 4n+2, 4n+3).
+GLushort quadIndices[kMaxVertices / 4 * 6];
+
+void MakeObjects() {
+    state.program = emscripten_glCreateProgram();
+    emscripten_glAttachShader(state.program, Compile(GL_VERTEX_SHADER, kVertexShader));
+    emscripten_glAttachShader(state.program, Compile(GL_FRAGMENT_SHADER, kFragmentShader));
+    emscripten_glBindAttribLocation(state.program, 0, "position");
+    emscripten_glBindAttribLocation(state.program, 1, "colour");
+    emscripten_glLinkProgram(state.program);
+    emscripten_glUseProgram(state.program);
+    state.mvpUniform = emscripten_glGetUniformLocation(state.program, "mvp");
+
+    emscripten_glGenBuffers(1, &state.vertexBuffer);
+    emscripten_glBindBuffer(GL_ARRAY_BUFFER, state.vertexBuffer);
+    emscripten_glBufferData(GL_ARRAY_BUFFER, sizeof(state.vertices), nullptr, GL_STREAM_DRAW);
+    emscripten_glEnableVertexAttribArray(0);
+    emscripten_glVertexAttribPointer(0, 3, GL_FLOAT, GL_FALSE, sizeof(Vertex), nullptr);
+    emscripten_glEnableVertexAttribArray(1);
+    emscripten_glVertexAttribPointer(1, 4, GL_UNSIGNED_BYTE, GL_TRUE, sizeof(Vertex),
+                                     reinterpret_cast<void*>(offsetof(Vertex, r)));
+
+    for (int quad = 0; quad < kMaxVertices / 4; ++quad) {
+        const GLushort first = static_cast<GLushort>(quad * 4);
+        const GLushort corners[6] = {first, GLushort(first + 1), GLushort(first + 2),
+                                     first, GLushort(first + 2), GLushort(first + 3)};
+        for (int i = 0; i < 6; ++i) quadIndices[quad * 6 + i] = corners[i];
+    }
+    emscripten_glGenBuffers(1, &state.quadIndices);
+    emscripten_glBindBuffer(GL_ELEMENT_ARRAY_BUFFER, state.quadIndices);
+    emscripten_glBufferData(GL_ELEMENT_ARRAY_BUFFER, sizeof(quadIndices), quadIndices, GL_STATIC_DRAW);
+}
+
+GLubyte Channel(GLfloat value) {
+    if (!(value > 0.0f)) return 0;
+    if (value >= 1.0f) return 255;
+    return static_cast<GLubyte>(std::floor(value * 255.0f + 0.5f));
+}
+
+void SetColour(GLubyte r, GLubyte g, GLubyte b) {
+    GLubyte* colour = state.attributes.colour;
+    colour[0] = r;
+    colour[1] = g;
+    colour[2] = b;
+    colour[3] = 255;
+}
+
+}  // namespace
+}  // namespace web_gl
+
+using namespace web_gl;
+
+void StartWebGl(bool fresh) {
+    if (fresh) {
+        state = State();
+        Identity(state.modelView);
+        Identity(state.projection);
+        SetColour(255, 255, 255);
+        MakeObjects();
+    }
+    state.ready = true;
+}
+
+void StopWebGl() { state.ready = false; }
+
+void glBegin(GLenum mode) {
+    state.primitive = mode;
+    state.count = 0;
+}
+
+void glEnd() {
+    const GLenum mode = state.primitive;
+    state.primitive = 0;
+    if (!state.ready || state.count == 0) return;
+    if (state.matricesChanged) {
+        const Matrix mvp = ModelViewProjection();
+        emscripten_glUniformMatrix4fv(state.mvpUniform, 1, GL_FALSE, mvp.m);
+        state.matricesChanged = false;
+    }
+    emscripten_glBufferSubData(GL_ARRAY_BUFFER, 0, state.count * sizeof(Vertex), state.vertices);
+    switch (mode) {
+        case GL_QUADS: emscripten_glDrawElements(GL_TRIANGLES, state.count / 4 * 6, GL_UNSIGNED_SHORT, nullptr); break;
+        case GL_POLYGON: emscripten_glDrawArrays(GL_TRIANGLE_FAN, 0, state.count); break;
+        case GL_LINES:
+        case GL_TRIANGLES:
+        case GL_TRIANGLE_STRIP: emscripten_glDrawArrays(mode, 0, state.count); break;
+    }
+}
+
+void glVertex3f(GLfloat x, GLfloat y, GLfloat z) {
+    if (state.count == kMaxVertices) return;
+    Vertex& vertex = state.vertices[state.count++];
+    vertex.x = x;
+    vertex.y = y;
+    vertex.z = z;
+    const GLubyte* colour = state.attributes.colour;
+    vertex.r = colour[0];
+    vertex.g = colour[1];
+    vertex.b = colour[2];
+    vertex.a = colour[3];
+}
+
+void glVertex3fv(const GLfloat* v) { glVertex3f(v[0], v[1], v[2]); }
+
+void glColor3f(GLfloat red, GLfloat green, GLfloat blue) { SetColour(Channel(red), Channel(green), Channel(blue)); }
+
+void glColor3ub(GLubyte red, GLubyte green, GLubyte blue) { SetColour(red, green, blue); }
+
+void glNormal3f(GLfloat nx, GLfloat ny, GLfloat nz) {
+    GLfloat* normal = state.attributes.normal;
+    normal[0] = nx;
+    normal[1] = ny;
+    normal[2] = nz;
+}
+
+// Whatever the mask, only the current values are kept: the program pushes
+// nothing else.
+void glPushAttrib(GLbitfield) {
+    if (state.pushedCount == 4) return;
+    state.pushed[state.pushedCount++] = state.attributes;
+}
+
+void glPopAttrib() {
+    if (state.pushedCount > 0) state.attributes = state.pushed[--state.pushedCount];
+}
