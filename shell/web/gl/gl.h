@@ -32,6 +32,7 @@ struct State {
     Matrix modelView, projection;
     Matrix* current = &modelView;
     bool matricesChanged = true;  // since the product was last handed to the shader
+    Matrix mvp;                   // that product
 
     CurrentAttributes attributes;
     CurrentAttributes pushed[4];

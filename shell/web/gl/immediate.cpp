@@ -12,7 +12,9 @@
 //      and no call into JavaScript per vertex. Quads are drawn as two
 //      triangles each, through a fixed index buffer; a polygon is a triangle
 //      fan from its first vertex, which is how Mesa fills the emblem's
-//      non-convex faces too.
+//      non-convex faces too. Lines are cut at the near plane here: WebGL in
+//      Chromium (ANGLE, SwiftShader) draws nothing of a line one of whose ends
+//      lies behind the eye, and the grid's lines reach 500 units behind it.
 //  [X] The current colour lasts past glEnd, as in OpenGL; it is rounded to
 //      the framebuffer's 8 bits when given (0.5 is 128, as Mesa stores it).
 //      glPushAttrib/glPopAttrib(GL_CURRENT_BIT) keep it and the normal.
@@ -100,6 +102,38 @@ void MakeObjects() {
     emscripten_glBufferData(GL_ELEMENT_ARRAY_BUFFER, sizeof(quadIndices), quadIndices, GL_STATIC_DRAW);
 }
 
+// How far a vertex lies in front of the near plane, in clip coordinates:
+// z + w, negative behind it.
+GLfloat InFront(const Vertex& vertex) {
+    const GLfloat* m = state.mvp.m;
+    const GLfloat z = m[2] * vertex.x + m[6] * vertex.y + m[10] * vertex.z + m[14];
+    const GLfloat w = m[3] * vertex.x + m[7] * vertex.y + m[11] * vertex.z + m[15];
+    return z + w;
+}
+
+// Keeps the part of each line in front of the near plane; the vertices of
+// what is left close up. A cut end is moved along its line, where clip
+// coordinates change linearly too.
+void CutLinesAtNearPlane() {
+    int kept = 0;
+    for (int i = 0; i + 1 < state.count; i += 2) {
+        Vertex ends[2] = {state.vertices[i], state.vertices[i + 1]};
+        const GLfloat distance[2] = {InFront(ends[0]), InFront(ends[1])};
+        if (distance[0] < 0.0f && distance[1] < 0.0f) continue;
+        for (int end = 0; end < 2; ++end) {
+            if (distance[end] >= 0.0f) continue;
+            const Vertex& other = ends[1 - end];
+            const GLfloat t = distance[end] / (distance[end] - distance[1 - end]);
+            ends[end].x += (other.x - ends[end].x) * t;
+            ends[end].y += (other.y - ends[end].y) * t;
+            ends[end].z += (other.z - ends[end].z) * t;
+        }
+        state.vertices[kept++] = ends[0];
+        state.vertices[kept++] = ends[1];
+    }
+    state.count = kept;
+}
+
 GLubyte Channel(GLfloat value) {
     if (!(value > 0.0f)) return 0;
     if (value >= 1.0f) return 255;
@@ -142,10 +176,12 @@ void glEnd() {
     state.primitive = 0;
     if (!state.ready || state.count == 0) return;
     if (state.matricesChanged) {
-        const Matrix mvp = ModelViewProjection();
-        emscripten_glUniformMatrix4fv(state.mvpUniform, 1, GL_FALSE, mvp.m);
+        state.mvp = ModelViewProjection();
+        emscripten_glUniformMatrix4fv(state.mvpUniform, 1, GL_FALSE, state.mvp.m);
         state.matricesChanged = false;
     }
+    if (mode == GL_LINES) CutLinesAtNearPlane();
+    if (state.count == 0) return;
     emscripten_glBufferSubData(GL_ARRAY_BUFFER, 0, state.count * sizeof(Vertex), state.vertices);
     switch (mode) {
         case GL_QUADS: emscripten_glDrawElements(GL_TRIANGLES, state.count / 4 * 6, GL_UNSIGNED_SHORT, nullptr); break;
