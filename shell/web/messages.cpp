@@ -58,22 +58,23 @@ EM_BOOL OnVisibility(int, const EmscriptenVisibilityChangeEvent* event, void*) {
     return EM_FALSE;
 }
 
+// Asked at each event: the lock's change event may come after the first
+// motion it lets through.
+bool PointerLocked() {
+    EmscriptenPointerlockChangeEvent lock;
+    return emscripten_get_pointerlock_status(&lock) == EMSCRIPTEN_RESULT_SUCCESS && lock.isActive;
+}
+
 EM_BOOL OnClick(int, const EmscriptenMouseEvent*, void*) {
     // Granted only inside a user gesture, which this click is.
-    if (!state.pointerLocked) emscripten_request_pointerlock("#canvas", EM_FALSE);
+    if (!PointerLocked()) emscripten_request_pointerlock("#canvas", EM_FALSE);
     return EM_FALSE;
 }
 
 EM_BOOL OnMove(int, const EmscriptenMouseEvent* event, void*) {
-    if (!state.pointerLocked) return EM_FALSE;
+    if (!PointerLocked()) return EM_FALSE;
     state.pointer.x += event->movementX;
     state.pointer.y += event->movementY;
-    return EM_FALSE;
-}
-
-EM_BOOL OnPointerLock(int, const EmscriptenPointerlockChangeEvent* event, void*) {
-    state.pointerLocked = event->isActive && state.window;
-    ApplyCursorVisibility();
     return EM_FALSE;
 }
 
@@ -89,11 +90,7 @@ void ListenToCanvas(bool listen) {
     emscripten_set_mousemove_callback(canvas, nullptr, EM_FALSE, listen ? OnMove : nullptr);
 }
 
-void ListenToPage() {
-    const char* document = EMSCRIPTEN_EVENT_TARGET_DOCUMENT;
-    emscripten_set_visibilitychange_callback(nullptr, EM_FALSE, OnVisibility);
-    emscripten_set_pointerlockchange_callback(document, nullptr, EM_FALSE, OnPointerLock);
-}
+void ListenToPage() { emscripten_set_visibilitychange_callback(nullptr, EM_FALSE, OnVisibility); }
 
 }  // namespace web_win32
 

@@ -35,7 +35,6 @@ struct State {
 
     int cursorCount = 0;  // Windows' display counter: shown while >= 0
     POINT pointer = {};   // the virtual pointer, in screen coordinates
-    bool pointerLocked = false;
     bool hidden = false;  // the tab is not shown: the window counts as minimised
     bool focused = false;
 };
@@ -50,7 +49,7 @@ extern char windowHandle, dcHandle, contextHandle;
 void Post(UINT message, WPARAM wParam, LPARAM lParam);
 
 // The browser's events on the canvas, listened to while the window exists;
-// the page's (visibility, pointer lock) from start-up on.
+// the page's visibility from start-up on.
 void ListenToCanvas(bool listen);
 void ListenToPage();
 

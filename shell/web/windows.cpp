@@ -99,7 +99,6 @@ BOOL WINAPI DestroyWindow(HWND hWnd) {
     }
     state.count = kept;
     state.window = nullptr;
-    state.pointerLocked = false;
     state.focused = false;
     return TRUE;
 }
