@@ -116,9 +116,12 @@ const rows = [
     ['WWalksForward', async page => {
         await answer(page, 'Start FullScreen?', QUESTION, 'No');
         await startView(page);
-        const start = await shot(page);
+        // Only round the front face's top, which the first step moves, so
+        // that the key is let go soon after it.
+        const top = () => page.screenshot({ clip: { x: 24 + 430, y: 24 + 300, width: 20, height: 20 } });  // the page's margin
+        const start = await top();
         await page.keyboard.down('w');
-        for (const until = Date.now() + 10000; (await shot(page)).equals(start);)
+        for (const until = Date.now() + 10000; (await top()).equals(start);)
             if (Date.now() > until) throw new Error('no step');
         await page.keyboard.up('w');
         await frameWhere(page, frame => failedProbes(frame, walked));
