@@ -3,7 +3,7 @@
 BUILD := build
 CONFIG := RelWithDebInfo
 
-.PHONY: all build deps run test test-asan bench windows install package clean
+.PHONY: all build deps run test test-asan bench windows web install package clean
 
 all: build
 
@@ -17,7 +17,8 @@ deps:
 run: deps build
 	scripts/run-viewer $(BUILD)
 
-# The tests check the packages too, so they are made first.
+# The tests check the packages too, so they are made first; the page for
+# browsers comes with them.
 test: deps package
 	scripts/run-tests $(BUILD)
 
@@ -37,9 +38,9 @@ test-asan: deps
 	cmake -S . -B build-asan -G Ninja -DCMAKE_BUILD_TYPE=Debug \
 		-DCMAKE_CXX_FLAGS="$(SANITIZE)" -DCMAKE_EXE_LINKER_FLAGS="$(SANITIZE)"
 	cmake --build build-asan
-	$(SANITIZER_RUN) scripts/run-tests build-asan --label-exclude 'wine|package'
+	$(SANITIZER_RUN) scripts/run-tests build-asan --label-exclude 'wine|package|web'
 
-bench: deps build
+bench: deps build web
 	scripts/run-benchmarks $(BUILD)
 
 # The native Windows executable, cross-built with MinGW-w64.
@@ -48,14 +49,25 @@ windows:
 		-DCMAKE_TOOLCHAIN_FILE=cmake/mingw-w64-x86_64.cmake
 	cmake --build build-windows
 
+# The page for web browsers: build-web/index.html, tessaline.js and
+# tessaline.wasm. Debian's Emscripten finds its JavaScript modules only
+# through NODE_PATH.
+WEB_ENV := NODE_PATH=/usr/share/nodejs
+web:
+	scripts/install-deps web
+	$(WEB_ENV) emcmake cmake -S . -B build-web -G Ninja -DCMAKE_BUILD_TYPE=Release
+	$(WEB_ENV) cmake --build build-web
+
 # Into /usr/local, or wherever CMAKE_INSTALL_PREFIX says; stripped, as packaged.
 install: build
 	cmake --install $(BUILD) --strip
 
-# build/tessaline_<version>_<arch>.deb and build-windows/tessaline-<version>-win64.zip.
-package: deps build windows
+# build/tessaline_<version>_<arch>.deb, build-windows/tessaline-<version>-win64.zip
+# and build-web/tessaline-<version>-web.zip.
+package: deps build windows web
 	cmake --build $(BUILD) --target package
 	cmake --build build-windows --target package
+	$(WEB_ENV) cmake --build build-web --target web_zip
 
 clean:
-	rm -rf $(BUILD) build-asan build-windows
+	rm -rf $(BUILD) build-asan build-windows build-web

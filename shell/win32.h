@@ -2,8 +2,9 @@
 //
 // On Windows this is <windows.h> itself. Elsewhere it declares the same
 // names, constants and signatures for the services the program calls, with
-// the sizes and layouts of 64-bit Windows, and a provider (the SDL2 layer in
-// shell/sdl/, or the scripted stand-in in tests/support/) implements them.
+// the sizes and layouts of Windows for the same pointer size, and a provider
+// (the SDL2 layer in shell/sdl/, the browser's in shell/web/, or the scripted
+// stand-in in tests/support/) implements them.
 #ifndef TESSALINE_SHELL_WIN32_H
 #define TESSALINE_SHELL_WIN32_H
 
@@ -184,16 +185,18 @@ struct PIXELFORMATDESCRIPTOR {
     DWORD dwDamageMask;
 };
 
-// The layouts of x64 Windows, so that records mean the same on both builds.
+// The layouts of x64 Windows, or of 32-bit Windows on a 32-bit target
+// (WebAssembly), so that records mean the same on both builds.
+const bool kWide = sizeof(void*) == 8;
 static_assert(sizeof(POINT) == 8, "POINT is two 32-bit LONGs");
 static_assert(sizeof(RECT) == 16, "RECT is four 32-bit LONGs");
-static_assert(sizeof(MSG) == 48, "MSG as on x64 Windows");
-static_assert(sizeof(WNDCLASSA) == 72, "WNDCLASSA as on x64 Windows");
+static_assert(sizeof(MSG) == (kWide ? 48 : 28), "MSG as on Windows");
+static_assert(sizeof(WNDCLASSA) == (kWide ? 72 : 40), "WNDCLASSA as on Windows");
 static_assert(sizeof(DEVMODEA) == 156, "DEVMODEA as on Windows");
 static_assert(offsetof(DEVMODEA, dmBitsPerPel) == 104, "DEVMODEA as on Windows");
 static_assert(sizeof(PIXELFORMATDESCRIPTOR) == 40, "PIXELFORMATDESCRIPTOR as on Windows");
 static_assert(sizeof(WPARAM) == sizeof(void*) && sizeof(LPARAM) == sizeof(void*),
-              "message parameters are pointer-sized, as on x64 Windows");
+              "message parameters are pointer-sized, as on Windows");
 
 // Messages
 #define WM_NULL 0x0000

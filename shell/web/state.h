@@ -1,0 +1,60 @@
+// The browser layer's state, shared by its files. The services it backs are
+// declared in shell/win32.h; web_win32.cpp says what they do here.
+#ifndef TESSALINE_SHELL_WEB_STATE_H
+#define TESSALINE_SHELL_WEB_STATE_H
+
+#include <emscripten/html5.h>
+
+#include "shell/win32.h"
+
+namespace web_win32 {
+
+// Posted messages wait here, oldest first; the browser's events post them.
+const int kQueueLength = 256;
+
+struct State {
+    // One class and one window at a time: the page's one <canvas> is the
+    // window's client area.
+    char className[64] = "";
+    HINSTANCE classInstance = nullptr;
+    WNDPROC procedure = nullptr;
+    HWND window = nullptr;  // also stands for its one device context
+    int width = 0, height = 0;
+    int pixelFormat = 0;  // 0 until SetPixelFormat
+
+    EMSCRIPTEN_WEBGL_CONTEXT_HANDLE context = 0;
+    bool contextUsed = false;  // made current before: its GL objects exist
+    bool contextCurrent = false;
+
+    MSG queue[kQueueLength];
+    int first = 0, count = 0;
+    bool quitPosted = false;
+    int quitCode = 0;
+    bool keyDown[256] = {};  // by the key messages removed: GetKeyState
+    bool keyHeld[256] = {};  // by the key events seen: a key message's bit 30
+
+    int cursorCount = 0;  // Windows' display counter: shown while >= 0
+    POINT pointer = {};   // the virtual pointer, in screen coordinates
+    bool hidden = false;  // the tab is not shown: the window counts as minimised
+    bool focused = false;
+};
+
+extern State state;
+
+// Handles: the window, its device context and its rendering context are
+// these addresses while they exist.
+extern char windowHandle, dcHandle, contextHandle;
+
+// Posts a message to the back of the queue; dropped when the queue is full.
+void Post(UINT message, WPARAM wParam, LPARAM lParam);
+
+// The browser's events on the canvas, listened to while the window exists;
+// the page's visibility from start-up on.
+void ListenToCanvas(bool listen);
+void ListenToPage();
+
+void ApplyCursorVisibility();
+
+}  // namespace web_win32
+
+#endif  // TESSALINE_SHELL_WEB_STATE_H
