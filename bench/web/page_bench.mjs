@@ -6,28 +6,16 @@
 // "web ratio <page / bare>".
 //
 //   node page_bench.mjs PAGE_DIR NODE_MODULES
-import { readFileSync, statSync } from 'node:fs';
-import { createServer } from 'node:http';
+import { statSync } from 'node:fs';
 import { createRequire } from 'node:module';
 import { join } from 'node:path';
+import { servePage } from '../../scripts/serve-page.mjs';
 
 const [pageDir, modules] = process.argv.slice(2);
 const { chromium } = createRequire(join(modules, 'x'))('playwright-core');
 const ROUNDS = 7, SECONDS = 1.5;
 
-const types = { '.html': 'text/html', '.js': 'text/javascript', '.wasm': 'application/wasm' };
-const server = createServer((request, response) => {
-    const file = join(pageDir, new URL(request.url, 'http://page').pathname);
-    try {
-        const body = readFileSync(file);
-        response.writeHead(200, { 'Content-Type': types[file.slice(file.lastIndexOf('.'))] ?? 'text/plain' });
-        response.end(body);
-    } catch {
-        response.writeHead(404).end();
-    }
-}).listen(0, '127.0.0.1');
-await new Promise(listening => server.once('listening', listening));
-const address = `http://127.0.0.1:${server.address().port}/`;
+const { server, address } = await servePage(pageDir);
 
 const browser = await chromium.launch({ executablePath: '/usr/bin/chromium', args: ['--use-angle=swiftshader',
     '--enable-unsafe-swiftshader', '--no-sandbox', '--disable-frame-rate-limit', '--disable-gpu-vsync'] });

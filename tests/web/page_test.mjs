@@ -10,10 +10,8 @@
 //
 //   node page_test.mjs PAGE_DIR RENDER_FRAME
 import { execFileSync } from 'node:child_process';
-import { readFileSync } from 'node:fs';
-import { createServer } from 'node:http';
-import { join } from 'node:path';
 import { chromium } from 'playwright-core';
+import { servePage } from './serve-page.mjs';  // copied beside it from scripts/
 
 const [pageDir, renderFrame] = process.argv.slice(2);
 const QUESTION = 'Would You Like To Run In Fullscreen Mode?\n  This Program Is Written By Odrenko.\n';
@@ -31,19 +29,7 @@ const walked = [[173, 350, red, 'the front face, grown leftwards'], [440, 313, r
 // the grid's lines reaching behind the eye; the cube's left and back faces.
 const poses = [[0, 1, 38, 0, 1, 0], [-4, 3, -3, 0, 1, 0]];
 
-const types = { '.html': 'text/html', '.js': 'text/javascript', '.wasm': 'application/wasm' };
-const server = createServer((request, response) => {
-    const file = join(pageDir, new URL(request.url, 'http://page').pathname.replace(/\/$/, '/index.html'));
-    try {
-        const body = readFileSync(file);
-        response.writeHead(200, { 'Content-Type': types[file.slice(file.lastIndexOf('.'))] ?? 'text/plain' });
-        response.end(body);
-    } catch {
-        response.writeHead(404).end();
-    }
-}).listen(0, '127.0.0.1');
-await new Promise(listening => server.once('listening', listening));
-const address = `http://127.0.0.1:${server.address().port}/`;
+const { server, address } = await servePage(pageDir);
 
 const rgb = png => execFileSync('convert', ['png:-', '-depth', '8', 'rgb:-'], { input: png });
 const linux = pose => execFileSync(renderFrame, pose).subarray('P6\n640 480\n255\n'.length);
