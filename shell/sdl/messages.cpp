@@ -116,6 +116,11 @@ void SendWindowEvent(const SDL_WindowEvent& event) {
     std::exit(1);
 }
 
+// A press let go before an idle pass has run would be gone from the key
+// state before the loop looks (a short F1 would switch nothing): its
+// release, and all behind it, waits for the next swap, as if not yet come.
+bool HeldBack(const MSG& msg) { return msg.message == WM_KEYUP && state.keyUnseen[msg.wParam]; }
+
 void PumpEvents() {
     if (!state.videoStarted) return;
     SDL_Event event;
@@ -151,12 +156,15 @@ BOOL WINAPI PeekMessageA(LPMSG lpMsg, HWND, UINT, UINT, UINT wRemoveMsg) {
     PumpEvents();
     bool remove = (wRemoveMsg & PM_REMOVE) != 0;
 
-    if (!state.posted.empty()) {
+    // A quit request does not wait for a release held back.
+    if (!state.posted.empty() && !HeldBack(state.posted.front())) {
         *lpMsg = state.posted.front();
         if (remove) {
             state.posted.pop_front();
-            if (lpMsg->message == WM_KEYDOWN || lpMsg->message == WM_KEYUP)
+            if (lpMsg->message == WM_KEYDOWN || lpMsg->message == WM_KEYUP) {
                 state.keyDown[lpMsg->wParam] = lpMsg->message == WM_KEYDOWN;
+                state.keyUnseen[lpMsg->wParam] = lpMsg->message == WM_KEYDOWN;
+            }
         }
         return TRUE;
     }

@@ -1,4 +1,7 @@
 // Pixel formats, GL rendering contexts and presentation.
+#include <algorithm>
+#include <iterator>
+
 #include "shell/sdl/state.h"
 
 namespace sdl_win32 {
@@ -95,6 +98,8 @@ BOOL WINAPI wglDeleteContext(HGLRC hglrc) {
 }
 
 BOOL WINAPI SwapBuffers(HDC hdc) {
+    // An idle pass has seen the keys pressed so far: their releases may go.
+    std::fill(std::begin(state.keyUnseen), std::end(state.keyUnseen), false);
     // SDL presents only the window its current context draws to.
     Window* window = FindWindowOfDC(hdc);
     if (!window || !window->native || state.currentDC != hdc) return FALSE;

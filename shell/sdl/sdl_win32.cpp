@@ -26,7 +26,9 @@
 //      releases are posted as WM_KEYDOWN/WM_KEYUP with Windows virtual-key
 //      codes (letters, digits, arrows, Escape, Return, Space, F1-F12, Shift,
 //      Control, Alt), bit 30 of lParam set on auto-repeats, and returned one at
-//      a time. Activation, size changes and close requests are sent to the
+//      a time. A key's release waits until a SwapBuffers, the end of an idle
+//      pass, has followed its press, so that the loop sees every press held
+//      at least once, however short. Activation, size changes and close requests are sent to the
 //      procedure inside PeekMessageA, as Windows sends them: WM_ACTIVATE with
 //      the minimised flag in the high word, WM_SIZE (0 x 0 with SIZE_MINIMIZED
 //      on minimising, the client size otherwise), and a close request as

@@ -78,6 +78,11 @@ EM_BOOL OnMove(int, const EmscriptenMouseEvent* event, void*) {
     return EM_FALSE;
 }
 
+// A press let go before an idle pass has run would be gone from the key
+// state before the loop looks (a short F1 would switch nothing): its
+// release, and all behind it, waits for the next swap, as if not yet come.
+bool HeldBack(const MSG& msg) { return msg.message == WM_KEYUP && state.keyUnseen[msg.wParam]; }
+
 }  // namespace
 
 void ListenToCanvas(bool listen) {
@@ -98,13 +103,16 @@ using namespace web_win32;
 
 BOOL WINAPI PeekMessageA(LPMSG lpMsg, HWND, UINT, UINT, UINT wRemoveMsg) {
     if (!lpMsg) return FALSE;
-    if (state.count > 0) {
+    // A quit request does not wait for a release held back.
+    if (state.count > 0 && !HeldBack(state.queue[state.first])) {
         *lpMsg = state.queue[state.first];
         if (wRemoveMsg & PM_REMOVE) {
             state.first = (state.first + 1) % kQueueLength;
             --state.count;
-            if (lpMsg->message == WM_KEYDOWN || lpMsg->message == WM_KEYUP)
+            if (lpMsg->message == WM_KEYDOWN || lpMsg->message == WM_KEYUP) {
                 state.keyDown[lpMsg->wParam] = lpMsg->message == WM_KEYDOWN;
+                state.keyUnseen[lpMsg->wParam] = lpMsg->message == WM_KEYDOWN;
+            }
         }
         return TRUE;
     }

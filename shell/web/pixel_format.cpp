@@ -1,6 +1,9 @@
 // Pixel formats, the WebGL context and presentation.
 #include <emscripten.h>
 
+#include <algorithm>
+#include <iterator>
+
 #include "shell/web/gl/gl.h"
 #include "shell/web/state.h"
 
@@ -82,6 +85,8 @@ BOOL WINAPI wglDeleteContext(HGLRC hglrc) {
 }
 
 BOOL WINAPI SwapBuffers(HDC hdc) {
+    // An idle pass has seen the keys pressed so far: their releases may go.
+    std::fill(std::begin(state.keyUnseen), std::end(state.keyUnseen), false);
     if (!IsDC(hdc)) return FALSE;
     NextAnimationFrame();
     return TRUE;

@@ -32,6 +32,9 @@ struct State {
     int quitCode = 0;
     bool keyDown[256] = {};  // by the key messages removed: GetKeyState
     bool keyHeld[256] = {};  // by the key events seen: a key message's bit 30
+    // Pressed, by a key-down removed, since the last SwapBuffers: the key's
+    // release waits until an idle pass has seen it held.
+    bool keyUnseen[256] = {};
 
     int cursorCount = 0;  // Windows' display counter: shown while >= 0
     POINT pointer = {};   // the virtual pointer, in screen coordinates

@@ -20,7 +20,9 @@
 //  [X] Messages: keydown and keyup on the canvas are posted as WM_KEYDOWN
 //      and WM_KEYUP with Windows virtual-key codes (letters, digits, arrows,
 //      Escape, Return, Space, F1-F12, Shift, Control, Alt), bit 30 of lParam
-//      set on auto-repeats. The arrows, Space and F1 do nothing else (no
+//      set on auto-repeats. A key's release waits until a SwapBuffers, the end
+//      of an idle pass, has followed its press, so that the loop sees every
+//      press held at least once, however short. The arrows, Space and F1 do nothing else (no
 //      scrolling, no browser help) while the canvas has the focus. Focus and
 //      blur post WM_ACTIVATE; a hidden tab posts it with the minimised flag
 //      in the high word, so nothing is drawn. WM_QUIT comes after the
