@@ -22,15 +22,17 @@ std::string FailedProbes(const std::vector<Probe>& probes, const std::string& fr
     return failed;
 }
 
-GlContext::GlContext() : context(OSMesaCreateContextExt(OSMESA_RGBA, 16, 0, 0, nullptr)), rgba(640 * 480 * 4, '\0') {
-    OSMesaMakeCurrent(context, &rgba[0], GL_UNSIGNED_BYTE, 640, 480);
+GlContext::GlContext(int width, int height)
+    : width(width), height(height), context(OSMesaCreateContextExt(OSMESA_RGBA, 16, 0, 0, nullptr)),
+      rgba(width * height * 4, '\0') {
+    OSMesaMakeCurrent(context, &rgba[0], GL_UNSIGNED_BYTE, width, height);
     OSMesaPixelStore(OSMESA_Y_UP, 0);
 }
 
 GlContext::~GlContext() { OSMesaDestroyContext(context); }
 
 const std::string& GlContext::Draw(const float* pose) {
-    ReSizeGLScene(640, 480);
+    ReSizeGLScene(width, height);
     InitGL();
     if (pose)
         objCamera.Position_Camera(pose[0], pose[1], pose[2], pose[3], pose[4], pose[5], pose[6], pose[7], pose[8]);

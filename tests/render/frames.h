@@ -26,14 +26,16 @@ struct Probe {
 // The probes that do not hold, one line each; empty when all hold.
 std::string FailedProbes(const std::vector<Probe>& probes, const std::string& frame, int tolerance);
 
-// A GL context, current while it lasts, that draws into a frame in memory.
+// A GL context, current while it lasts, that draws into a frame in memory
+// (640 x 480 unless asked; the pictures draw larger ones).
 struct GlContext {
-    GlContext();
+    explicit GlContext(int width = 640, int height = 480);
     ~GlContext();
     // One frame of the scene from the start pose, or from a pose given as
     // gluLookAt's eye, centre and up.
     const std::string& Draw(const float* pose = nullptr);
 
+    int width, height;
     OSMesaContext context;
     std::string rgba, frame;
 };
