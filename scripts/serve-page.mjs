@@ -5,15 +5,19 @@ import { readFileSync } from 'node:fs';
 import { createServer } from 'node:http';
 import { join } from 'node:path';
 
-const types = { '.html': 'text/html', '.js': 'text/javascript', '.wasm': 'application/wasm' };
+const types = { '.html': 'text/html', '.js': 'text/javascript', '.wasm': 'application/wasm',
+    '.webmanifest': 'application/manifest+json', '.png': 'image/png' };
 
-// The server and the address it answers at, ending in "/".
+// The server and the address it answers at, ending in "/". Nothing it sends
+// may be kept by the browser's HTTP cache: a page that starts offline must
+// owe that to its service worker alone.
 export async function servePage(pageDir) {
     const server = createServer((request, response) => {
         const file = join(pageDir, new URL(request.url, 'http://page').pathname.replace(/\/$/, '/index.html'));
         try {
             const body = readFileSync(file);
-            response.writeHead(200, { 'Content-Type': types[file.slice(file.lastIndexOf('.'))] ?? 'text/plain' });
+            response.writeHead(200, { 'Content-Type': types[file.slice(file.lastIndexOf('.'))] ?? 'text/plain',
+                'Cache-Control': 'no-store' });
             response.end(body);
         } catch {
             response.writeHead(404).end();

@@ -52,5 +52,6 @@ const median = values => values.sort((a, b) => a - b)[values.length >> 1];
 const kib = name => statSync(join(pageDir, name)).size / 1024;
 console.log(`web: the page's passes per second (median)|${median(rounds.map(r => r[0])).toFixed(0)}|/s`);
 console.log(`web: the bare loop's passes per second (median)|${median(rounds.map(r => r[1])).toFixed(0)}|/s`);
-console.log(`web: the page's size (.wasm + .js + .html)|${(kib('tessaline.wasm') + kib('tessaline.js') + kib('index.html')).toFixed(1)}|KiB`);
+const page = ['index.html', 'tessaline.js', 'tessaline.wasm', 'manifest.webmanifest', 'icon-192.png', 'icon-512.png', 'worker.js'];
+console.log(`web: the page's size (with its manifest, icons and worker)|${page.reduce((sum, name) => sum + kib(name), 0).toFixed(1)}|KiB`);
 console.log(`web ratio ${median(rounds.map(([page, bareRate]) => page / bareRate)).toFixed(3)}`);

@@ -10,13 +10,30 @@
 namespace web_win32 {
 namespace {
 
+// A touch lets a page go full screen only as its finger lifts (a key or a
+// click, as it comes down), so a refusal while a finger holds a control is
+// asked again at the lift. Where it is granted, a phone turns sideways, as
+// the frame is.
 EM_ASYNC_JS(int, EnterFullScreen, (), {
-    try {
-        await document.getElementById("window").requestFullscreen();
-        return 1;
-    } catch (refused) {
-        return 0;
+    var frame = document.getElementById("window");
+    async function granted() {
+        try {
+            await frame.requestFullscreen();
+            return true;
+        } catch (refused) {
+            return false;
+        }
     }
+    if (!await granted()) {
+        if (!_FingerOnControl()) return 0;
+        await new Promise(function(lifted) {
+            addEventListener("pointerup", lifted, {once: true});
+            addEventListener("pointercancel", lifted, {once: true});
+        });
+        if (!await granted()) return 0;
+    }
+    if (screen.orientation && screen.orientation.lock) screen.orientation.lock("landscape").catch(function() {});
+    return 1;
 });
 
 EM_ASYNC_JS(void, LeaveFullScreen, (), {

@@ -1,6 +1,7 @@
 // The start-up code Windows' C runtime runs for a GUI program, in a page:
-// static initialisation has run by now; listen to the page, call WinMain,
-// and when it returns say so on the page, with a way to start it again.
+// static initialisation has run by now; listen to the page and to fingers
+// on it, call WinMain, and when it returns say so on the page, with a way to
+// start it again.
 #include <emscripten.h>
 
 #include "shell/web/state.h"
@@ -15,12 +16,16 @@ EM_JS(void, SayEnded, (int exitCode), {
     document.getElementById("ended-text").textContent = "Tessaline has ended (exit code " + exitCode + ").";
     document.getElementById("again").onclick = function() { location.reload(); };
     document.getElementById("ended").hidden = false;
+    document.getElementById("controls").remove();
+    // Sideways on a phone the view fills the screen, and this is below it.
+    document.getElementById("ended").scrollIntoView({block: "nearest"});
 });
 
 }  // namespace
 
 int main() {
     web_win32::ListenToPage();
+    web_win32::ListenToFingers();
     char commandLine[] = "";
     const int exitCode = WinMain(GetModuleHandleA(nullptr), nullptr, commandLine, kShowDefault);
     SayEnded(exitCode);

@@ -15,6 +15,15 @@ void Post(UINT message, WPARAM wParam, LPARAM lParam) {
     msg.lParam = lParam;
 }
 
+void PostKey(int code, bool down) {
+    // Bit 30: the key was already down; key-ups carry it and bit 31 too.
+    LPARAM lParam = 1;
+    if (state.keyHeld[code]) lParam |= 1 << 30;
+    if (!down) lParam |= static_cast<LPARAM>(0xC0000000u);
+    state.keyHeld[code] = down;
+    Post(down ? WM_KEYDOWN : WM_KEYUP, code, lParam);
+}
+
 namespace {
 
 // The browser's keyCode is the Windows virtual-key code for every key the
@@ -31,13 +40,7 @@ bool KeptFromBrowser(int code) { return (code >= VK_LEFT && code <= VK_DOWN) || 
 EM_BOOL OnKey(int eventType, const EmscriptenKeyboardEvent* event, void*) {
     const int code = static_cast<int>(event->keyCode);
     if (!Passed(code)) return EM_FALSE;
-    const bool down = eventType == EMSCRIPTEN_EVENT_KEYDOWN;
-    // Bit 30: the key was already down; key-ups carry it and bit 31 too.
-    LPARAM lParam = 1;
-    if (state.keyHeld[code]) lParam |= 1 << 30;
-    if (!down) lParam |= static_cast<LPARAM>(0xC0000000u);
-    state.keyHeld[code] = down;
-    Post(down ? WM_KEYDOWN : WM_KEYUP, code, lParam);
+    PostKey(code, eventType == EMSCRIPTEN_EVENT_KEYDOWN);
     return KeptFromBrowser(code);
 }
 

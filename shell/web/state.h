@@ -12,6 +12,15 @@ namespace web_win32 {
 // Posted messages wait here, oldest first; the browser's events post them.
 const int kQueueLength = 256;
 
+// Fingers followed at once; more are ignored.
+const int kFingers = 10;
+
+struct Finger {
+    int id;
+    int key;
+    double x, y;  // where it was last seen, in CSS pixels
+};
+
 struct State {
     // One class and one window at a time: the page's one <canvas> is the
     // window's client area.
@@ -38,6 +47,13 @@ struct State {
 
     int cursorCount = 0;  // Windows' display counter: shown while >= 0
     POINT pointer = {};   // the virtual pointer, in screen coordinates
+
+    // Fingers down, by their pointer ids: each holds a control's key, or
+    // (key 0) looks by moving the virtual pointer.
+    Finger fingers[kFingers];
+    int fingerCount = 0;
+    // A drag's part of a canvas pixel not yet given to the pointer.
+    double dragX = 0, dragY = 0;
     bool hidden = false;  // the tab is not shown: the window counts as minimised
     bool focused = false;
 };
@@ -50,11 +66,15 @@ extern char windowHandle, dcHandle, contextHandle;
 
 // Posts a message to the back of the queue; dropped when the queue is full.
 void Post(UINT message, WPARAM wParam, LPARAM lParam);
+// Posts a key's press or release, as a keyboard's would come.
+void PostKey(int code, bool down);
 
 // The browser's events on the canvas, listened to while the window exists;
 // the page's visibility from start-up on.
 void ListenToCanvas(bool listen);
 void ListenToPage();
+// Fingers on the page's frame for the window: on the view and its controls.
+void ListenToFingers();
 
 void ApplyCursorVisibility();
 

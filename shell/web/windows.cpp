@@ -14,8 +14,6 @@ EM_JS(void, MakeCanvas, (int width, int height, const char* title), {
     canvas.id = "canvas";
     canvas.width = width;
     canvas.height = height;
-    canvas.style.width = width + "px";
-    canvas.style.height = height + "px";
     canvas.tabIndex = 0;
     canvas.hidden = true;
     document.getElementById("window").appendChild(canvas);
