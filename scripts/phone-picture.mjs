@@ -5,11 +5,11 @@
 //
 //   node phone-picture.mjs PAGE_DIR NODE_MODULES OUT.png
 import { createRequire } from 'node:module';
-import { join } from 'node:path';
+import { resolve } from 'node:path';
 import { servePage } from './serve-page.mjs';
 
 const [pageDir, modules, out] = process.argv.slice(2);
-const { chromium } = createRequire(join(modules, 'x'))('playwright-core');
+const { chromium } = createRequire(resolve(modules, 'x'))('playwright-core');
 const { server, address } = await servePage(pageDir);
 const browser = await chromium.launch({ executablePath: '/usr/bin/chromium',
     args: ['--use-angle=swiftshader', '--enable-unsafe-swiftshader', '--no-sandbox', '--disable-background-networking'] });
