@@ -2,6 +2,9 @@
 # whatever Debian packages are missing.
 BUILD := build
 CONFIG := RelWithDebInfo
+# Every artefact carries the last commit's time, not the build's: the .deb's
+# changelog, the file times in the packages, the exe's PE header.
+export SOURCE_DATE_EPOCH ?= $(shell git log -1 --format=%ct)
 
 .PHONY: all build deps run test test-asan bench windows web install package clean
 
@@ -62,12 +65,23 @@ web:
 install: build
 	cmake --install $(BUILD) --strip
 
-# build/tessaline_<version>_<arch>.deb, build-windows/tessaline-<version>-win64.zip
-# and build-web/tessaline-<version>-web.zip.
+# build/tessaline_<version>_<arch>.deb, build-windows/tessaline-<version>-win64.exe
+# and .zip, and build-web/tessaline-<version>-web.zip; then all four with
+# their SHA256SUMS in $(BUILD)/release. A zip keeps its file times in local
+# time: they are taken in UTC, so that the zips do not depend on the time
+# zone.
+package: export TZ = UTC
 package: deps build windows web
 	cmake --build $(BUILD) --target package
 	cmake --build build-windows --target package
 	$(WEB_ENV) cmake --build build-web --target web_zip
+	cmake --build $(BUILD) --target release
+
+# Builds the packages twice, from two clones of the last commit, and
+# compares them (scripts/compare-builds).
+.PHONY: reproducible
+reproducible:
+	scripts/compare-builds
 
 clean:
 	rm -rf $(BUILD) build-asan build-windows build-web
