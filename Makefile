@@ -10,8 +10,15 @@ export SOURCE_DATE_EPOCH ?= $(shell git log -1 --format=%ct)
 
 all: build
 
+# The Linux build takes the flags Debian builds its own packages with
+# (fortify, stack protector, full RELRO, bind-now, PIE). CMake has no
+# CPPFLAGS, so those go with the compile flags, as debhelper does.
+FLAGS = $(shell DEB_BUILD_MAINT_OPTIONS=hardening=+all dpkg-buildflags --get $(1))
+HARDENED = -DCMAKE_C_FLAGS="$(call FLAGS,CPPFLAGS) $(call FLAGS,CFLAGS)" \
+	-DCMAKE_CXX_FLAGS="$(call FLAGS,CPPFLAGS) $(call FLAGS,CXXFLAGS)" \
+	-DCMAKE_EXE_LINKER_FLAGS="$(call FLAGS,LDFLAGS)" -DCMAKE_SHARED_LINKER_FLAGS="$(call FLAGS,LDFLAGS)"
 build:
-	cmake -S . -B $(BUILD) -G Ninja -DCMAKE_BUILD_TYPE=$(CONFIG)
+	cmake -S . -B $(BUILD) -G Ninja -DCMAKE_BUILD_TYPE=$(CONFIG) $(HARDENED)
 	cmake --build $(BUILD)
 
 deps:
