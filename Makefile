@@ -76,10 +76,11 @@ install: build
 # and .zip, and build-web/tessaline-<version>-web.zip; then all four with
 # their SHA256SUMS in $(BUILD)/release. A zip keeps its file times in local
 # time: they are taken in UTC, so that the zips do not depend on the time
-# zone.
+# zone. The .deb keeps the modes of its folders and its parts as the umask
+# makes them: it is Debian's, 022, as dpkg-buildpackage --sanitize-env sets.
 package: export TZ = UTC
 package: deps build windows web
-	cmake --build $(BUILD) --target package
+	umask 022 && cmake --build $(BUILD) --target package
 	cmake --build build-windows --target package
 	$(WEB_ENV) cmake --build build-web --target web_zip
 	cmake --build $(BUILD) --target release
