@@ -3,7 +3,7 @@
 BUILD := build
 CONFIG := RelWithDebInfo
 # Every artefact carries the last commit's time, not the build's: the .deb's
-# changelog, the file times in the packages, the exe's PE header.
+# changelog and the file times in the packages.
 export SOURCE_DATE_EPOCH ?= $(shell git log -1 --format=%ct)
 
 .PHONY: all build deps run test test-asan bench windows web install package clean
