@@ -2,13 +2,23 @@
 # whatever Debian packages are missing.
 BUILD := build
 CONFIG := RelWithDebInfo
+# Every artefact carries the last commit's time, not the build's: the .deb's
+# changelog and the file times in the packages.
+export SOURCE_DATE_EPOCH ?= $(shell git log -1 --format=%ct)
 
 .PHONY: all build deps run test test-asan bench windows web install package clean
 
 all: build
 
+# The Linux build takes the flags Debian builds its own packages with
+# (fortify, stack protector, full RELRO, bind-now, PIE). CMake has no
+# CPPFLAGS, so those go with the compile flags, as debhelper does.
+FLAGS = $(shell DEB_BUILD_MAINT_OPTIONS=hardening=+all dpkg-buildflags --get $(1))
+HARDENED = -DCMAKE_C_FLAGS="$(call FLAGS,CPPFLAGS) $(call FLAGS,CFLAGS)" \
+	-DCMAKE_CXX_FLAGS="$(call FLAGS,CPPFLAGS) $(call FLAGS,CXXFLAGS)" \
+	-DCMAKE_EXE_LINKER_FLAGS="$(call FLAGS,LDFLAGS)" -DCMAKE_SHARED_LINKER_FLAGS="$(call FLAGS,LDFLAGS)"
 build:
-	cmake -S . -B $(BUILD) -G Ninja -DCMAKE_BUILD_TYPE=$(CONFIG)
+	cmake -S . -B $(BUILD) -G Ninja -DCMAKE_BUILD_TYPE=$(CONFIG) $(HARDENED)
 	cmake --build $(BUILD)
 
 deps:
@@ -62,12 +72,24 @@ web:
 install: build
 	cmake --install $(BUILD) --strip
 
-# build/tessaline_<version>_<arch>.deb, build-windows/tessaline-<version>-win64.zip
-# and build-web/tessaline-<version>-web.zip.
+# build/tessaline_<version>_<arch>.deb, build-windows/tessaline-<version>-win64.exe
+# and .zip, and build-web/tessaline-<version>-web.zip; then all four with
+# their SHA256SUMS in $(BUILD)/release. A zip keeps its file times in local
+# time: they are taken in UTC, so that the zips do not depend on the time
+# zone. The .deb keeps the modes of its folders and its parts as the umask
+# makes them: it is Debian's, 022, as dpkg-buildpackage --sanitize-env sets.
+package: export TZ = UTC
 package: deps build windows web
-	cmake --build $(BUILD) --target package
+	umask 022 && cmake --build $(BUILD) --target package
 	cmake --build build-windows --target package
 	$(WEB_ENV) cmake --build build-web --target web_zip
+	cmake --build $(BUILD) --target release
+
+# Builds the packages twice, from two clones of the last commit, and
+# compares them (scripts/compare-builds).
+.PHONY: reproducible
+reproducible:
+	scripts/compare-builds
 
 clean:
 	rm -rf $(BUILD) build-asan build-windows build-web
