@@ -1,9 +1,5 @@
 // The message queue: SDL's events become posted key messages and sent
 // window messages; the quit request comes last.
-#include <cerrno>
-#include <cstdio>
-#include <cstdlib>
-
 #include "shell/sdl/key_codes.h"
 #include "shell/sdl/state.h"
 
@@ -107,15 +103,6 @@ void SendWindowEvent(const SDL_WindowEvent& event) {
     }
 }
 
-// Xlib ends a program whose X server has gone; SDL's Wayland driver instead
-// reports a lost compositor as its one quit event (with no signal handlers
-// and no quit on closing the last window, nothing else makes one here).
-// Without this the loop would go on drawing into nothing, at full speed.
-[[noreturn]] void DisplayLost() {
-    std::fprintf(stderr, "%s: the connection to the display was lost\n", program_invocation_short_name);
-    std::exit(1);
-}
-
 // A press let go before an idle pass has run would be gone from the key
 // state before the loop looks (a short F1 would switch nothing): its
 // release, and all behind it, waits for the next swap, as if not yet come.
@@ -137,6 +124,10 @@ void PumpEvents() {
             case SDL_MOUSEBUTTONDOWN:
                 if (state.wayland) FollowPointer(event);
                 break;
+            // SDL's Wayland driver reports a lost compositor as its one quit
+            // event (with no signal handlers and no quit on closing the last
+            // window, nothing else makes one here). Without this the loop
+            // would go on drawing into nothing, at full speed.
             case SDL_QUIT:
                 DisplayLost();
             default:

@@ -132,6 +132,12 @@ void TakePointerLock();
 void ReleasePointerLock();
 void FollowPointer(const SDL_Event& event);
 
+// From then on the Wayland compositor's going, or the X server's, ends the
+// process (display_lost.cpp): DisplayLost says so on standard error and
+// ends it with exit code 1.
+void WatchDisplay(bool wayland);
+[[noreturn]] void DisplayLost();
+
 // Asks the X server whether a key is down now.
 bool KeyIsDown(int virtualKey);
 
