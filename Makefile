@@ -3,7 +3,7 @@
 BUILD := build
 CONFIG := RelWithDebInfo
 
-.PHONY: all build deps run test test-asan bench windows web install package clean
+.PHONY: all build deps run test test-asan bench display-loss windows web install package clean
 
 all: build
 
@@ -42,6 +42,11 @@ test-asan: deps
 
 bench: deps build web
 	scripts/run-benchmarks $(BUILD)
+
+# The X server, or the Wayland compositor, killed under the real viewer at a
+# series of moments (about two minutes): every run must end with exit code 1.
+display-loss: deps build
+	$(BUILD)/bench/display_loss_sweep $(BUILD)/tessaline
 
 # The native Windows executable, cross-built with MinGW-w64.
 windows:
