@@ -32,6 +32,11 @@ void PostKeyMessage(UINT message, int virtualKey, DWORD lParam, DWORD time, Uint
 void PostKey(const SDL_KeyboardEvent& event) {
     int virtualKey = VirtualKeyOf(event.keysym.sym);
     if (!virtualKey) return;
+    // SDL lets go of every key held in a window it destroys, as F1 is while
+    // the program rebuilds its window: one still down is not let go yet, and
+    // its first key-down after would count as a new press, switching again.
+    // Its release is heard when it comes (ReleaseKeysLetGoUnheard).
+    if (event.type == SDL_KEYUP && !FindWindowOfNative(event.windowID) && KeyIsDown(virtualKey)) return;
     // Whether the key was down before comes from the layer's own record:
     // SDL counts a press as a repeat when it missed the release before it.
     bool wasDown = state.keyHeld[virtualKey];

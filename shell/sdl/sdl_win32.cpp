@@ -40,7 +40,10 @@
 //      of WM_ACTIVATE). A key let go while no window has the focus, as when
 //      F1 is held while the program rebuilds its window, still gets its
 //      WM_KEYUP: until SDL has a focused window again the X server is asked
-//      which keys are down, so the next press is not taken for a repeat.
+//      which keys are down, so the next press is not taken for a repeat. And
+//      a key still down as its window goes is not let go by the release SDL
+//      makes up then, so F1 held through the rebuild switches once, not once
+//      for every window it makes.
 //  [X] GetKeyState: the keys of the key messages removed so far, 0x80 while
 //      held.
 //  [X] MessageBoxA on SDL_ShowMessageBox: OK or Yes/No, with the nearest icon
@@ -109,7 +112,8 @@
 //      error and answered 0.
 //  [ ] On Wayland the pointer is not pinned while no window of the program has
 //      the focus (no client can hold it then); and with no X server to ask, a
-//      key held while no window has the focus counts as let go.
+//      key held while no window has the focus counts as let go (F1 held
+//      through the rebuild may switch again).
 #include "shell/sdl/sdl_win32.h"
 
 #include <cerrno>
