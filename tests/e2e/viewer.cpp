@@ -75,6 +75,9 @@ Viewer::Viewer(Start start, const char* screen, const char* program) : start(sta
         WaitFor([&] { return access((files + "/wayland-e2e").c_str(), F_OK) == 0; });
     }
     Xdotool("mousemove 320 240");
+    // Without a window manager Wine waits two seconds for each window it
+    // hides to be withdrawn.
+    if (start == Start::Wine) windowManager = Spawn("env DISPLAY=" + display + " openbox --sm-disable >/dev/null 2>&1");
     // Neither the test's own display nor its compositor: only those of the run.
     const std::string where = "env -u WAYLAND_DISPLAY -u DISPLAY " + runtime +
                               (wayland ? "WAYLAND_DISPLAY=wayland-e2e LSAN_OPTIONS=suppressions=" TESSALINE_WAYLAND_LSAN " "
