@@ -35,8 +35,10 @@ void PostKey(const SDL_KeyboardEvent& event) {
     // SDL lets go of every key held in a window it destroys, as F1 is while
     // the program rebuilds its window: one still down is not let go yet, and
     // its first key-down after would count as a new press, switching again.
-    // Its release is heard when it comes (ReleaseKeysLetGoUnheard).
-    if (event.type == SDL_KEYUP && !FindWindowOfNative(event.windowID) && KeyIsDown(virtualKey)) return;
+    // Its release is asked of the X server until SDL has it down again.
+    state.releaseUnheard[virtualKey] =
+        event.type == SDL_KEYUP && !FindWindowOfNative(event.windowID) && KeyIsDown(virtualKey);
+    if (state.releaseUnheard[virtualKey]) return;
     // Whether the key was down before comes from the layer's own record:
     // SDL counts a press as a repeat when it missed the release before it.
     bool wasDown = state.keyHeld[virtualKey];
@@ -52,16 +54,14 @@ void PostKey(const SDL_KeyboardEvent& event) {
 // Once the window with the keyboard focus is destroyed, keys let go before
 // another window has the focus are released where nobody hears it (F1 held
 // while the window is rebuilt, say). Until SDL has a focused window again,
-// the X server is asked which of the keys held are down still.
+// the X server is asked which of the keys held are down still; so it is for
+// a key whose release SDL may not tell.
 void ReleaseKeysLetGoUnheard() {
-    if (!state.releasesMayGoUnheard) return;
-    if (SDL_GetKeyboardFocus()) {
-        state.releasesMayGoUnheard = false;
-        return;
-    }
+    if (SDL_GetKeyboardFocus()) state.releasesMayGoUnheard = false;
     for (int virtualKey = 0; virtualKey < 256; ++virtualKey)
-        if (state.keyHeld[virtualKey] && !KeyIsDown(virtualKey)) {
-            state.keyHeld[virtualKey] = false;
+        if (state.keyHeld[virtualKey] && (state.releasesMayGoUnheard || state.releaseUnheard[virtualKey]) &&
+            !KeyIsDown(virtualKey)) {
+            state.keyHeld[virtualKey] = state.releaseUnheard[virtualKey] = false;
             PostKeyMessage(WM_KEYUP, virtualKey, kRepeatCountOne | kWasDown | kReleasing, SDL_GetTicks(), 0);
         }
 }

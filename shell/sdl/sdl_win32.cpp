@@ -112,8 +112,7 @@
 //      error and answered 0.
 //  [ ] On Wayland the pointer is not pinned while no window of the program has
 //      the focus (no client can hold it then); and with no X server to ask, a
-//      key held while no window has the focus counts as let go (F1 held
-//      through the rebuild may switch again).
+//      key held while no window has the focus counts as let go.
 #include "shell/sdl/sdl_win32.h"
 
 #include <cerrno>

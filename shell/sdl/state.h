@@ -74,6 +74,9 @@ struct State {
     // release waits until an idle pass has seen it held.
     bool keyUnseen[256] = {};
     bool releasesMayGoUnheard = false;
+    // Let go of by SDL with the window it was held in while the X server
+    // still has it down: SDL may not tell of its release.
+    bool releaseUnheard[256] = {};
 
     HDC currentDC = nullptr;
     HGLRC currentRC = nullptr;
