@@ -2,8 +2,9 @@
 // by TESSALINE_COUNTS: the frames it draws (a gluLookAt each), the swap
 // intervals it asks for, summed, and the frames whose view differs from the
 // one before (a step or a turn). And, where the test listens on the pipe
-// named by TESSALINE_HOLD, SDL_CreateWindow waits there, to be let go once
-// the test has done its part meanwhile (killed the display).
+// named by TESSALINE_HOLD, the loading of Mesa's GL driver, as SDL makes the
+// first window, waits there, to be let go once the test has done its part
+// meanwhile (killed the display, which Mesa then meets).
 #include <GL/glu.h>
 #include <dlfcn.h>
 #include <fcntl.h>
@@ -12,6 +13,7 @@
 
 #include <array>
 #include <cstdlib>
+#include <cstring>
 #include <utility>
 
 namespace {
@@ -46,10 +48,10 @@ extern "C" int SDL_GL_SetSwapInterval(int interval) {
 
 // Says it is held by a byte on the pipe, and goes on once the test has
 // closed its end.
-extern "C" void* SDL_CreateWindow(const char* title, int x, int y, int w, int h, unsigned flags) {
-    static auto next = reinterpret_cast<decltype(&SDL_CreateWindow)>(dlsym(RTLD_NEXT, "SDL_CreateWindow"));
-    pollfd held = {open(std::getenv("TESSALINE_HOLD"), O_WRONLY | O_NONBLOCK), 0, 0};
+extern "C" void* dlopen(const char* file, int mode) {
+    static auto next = reinterpret_cast<decltype(&dlopen)>(dlsym(RTLD_NEXT, "dlopen"));
+    pollfd held = {file && std::strstr(file, "_dri.so") ? open(std::getenv("TESSALINE_HOLD"), O_WRONLY | O_NONBLOCK) : -1, 0, 0};
     if (held.fd >= 0 && write(held.fd, "", 1) == 1) poll(&held, 1, -1);
     close(held.fd);
-    return next(title, x, y, w, h, flags);
+    return next(file, mode);
 }

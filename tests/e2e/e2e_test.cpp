@@ -39,8 +39,8 @@ const std::vector<Probe> kTurned = {
 // walking back or sideways, one side or both stay green.
 const std::vector<Probe> kWalked = {{150, 316, 1, 4, kMagenta, "sphere left"}, {380, 318, 1, 7, kMagenta, "right"}};
 
-// The X server, or the compositor, killed while SDL_CreateWindow is held,
-// or once the views shown are looked at.
+// The X server, or the compositor, killed while the first window's GL
+// driver loads (held there), or once the views shown are looked at.
 enum class Lost { Never, WhileTheWindowIsMade, WhileItRuns };
 
 struct StartPath {

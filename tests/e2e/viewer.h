@@ -48,8 +48,8 @@ public:
     // Until the window manager says the window is in the state (Normal, Iconic); false when it never does.
     bool WaitForWmState(const std::string& window, const char* state);
     bool StartWindowManager(const std::string& window);  // openbox, once it has adopted the window
-    // SDL_CreateWindow is held from then on (call_counter.cpp), for KillDisplay
-    // to kill the display while the window is being made.
+    // The loading of Mesa's GL driver is held from then on (call_counter.cpp),
+    // for KillDisplay to kill the display while the window is being made.
     void HoldWindowCreation();
     void KillDisplay();  // the X server, or on Wayland the compositor
     // The exit code, or -1 while it still runs after `seconds`; once only.
