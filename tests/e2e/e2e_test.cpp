@@ -69,7 +69,8 @@ TEST_P(StartPaths, EndInTheStartViewOrWithExitCodeOne) {
     // Each window shown, the first and each one F1 makes, is looked round and walked in.
     std::string window = path.exitCode == 0 || path.lost == Lost::WhileItRuns ? viewer.WaitForWindow() : "";
     if (path.managed && !window.empty()) viewer.Widen(window, 960);
-    for (int i = 0; !window.empty(); ++i) {
+    const std::string cursors = path.cursors;
+    for (size_t i = 0; !window.empty(); ++i) {
         // On Wayland a move before the first click into the window turns
         // nothing: a compositor may not have locked the pointer yet.
         if (path.start == Start::Wayland) viewer.Xdotool("mousemove 1023 767 mousemove 320 240 mousemove 380 160");
@@ -79,8 +80,8 @@ TEST_P(StartPaths, EndInTheStartViewOrWithExitCodeOne) {
         // Only the X11 window sits at the corner: Wine frames it, weston places it.
         const std::string geometry = viewer.Xdotool("getwindowgeometry " + window);
         EXPECT_TRUE(path.start != Start::Linux || geometry.find("Position: 0,0 ") != std::string::npos) << geometry;
-        EXPECT_TRUE(path.start == Start::Wine || viewer.Count(1) == i + 1) << "a swap interval of 1 a window";
-        EXPECT_TRUE(!path.cursors[i] || viewer.CursorShown() == (path.cursors[i] == 's')) << "the cursor over window " << i;
+        EXPECT_TRUE(path.start == Start::Wine || viewer.Count(1) == long(i) + 1) << "a swap interval of 1 a window";
+        EXPECT_TRUE(i >= cursors.size() || viewer.CursorShown() == (cursors[i] == 's')) << "the cursor over window " << i;
         // The pointer is pinned and its moves turn the view, by how much
         // where a move is read once (Wine may read it twice).
         EXPECT_TRUE(viewer.MovePointerAndWaitForItBack(380, 160));
@@ -89,7 +90,7 @@ TEST_P(StartPaths, EndInTheStartViewOrWithExitCodeOne) {
         EXPECT_TRUE(path.start == Start::Wine || (viewer.HoldUntilTheViewMoves("w", 5) &&
                                                   FailedProbes(kWalked, viewer.Shot(window, turned), 9) == ""))
             << "W walks forward";
-        if (i == path.fullScreenSwitches) break;
+        if (i == size_t(path.fullScreenSwitches)) break;
         // Held through the rebuild (the new window's camera is back at the
         // start) and its first frames, and let go after: one switch, and the
         // next press is a new one.
