@@ -118,7 +118,9 @@ TEST_P(StartPaths, EndInTheStartViewOrWithExitCodeOne) {
         const long views = viewer.Count(2);
         viewer.Xdotool("mousemove 500 300 mousemove 100 100");
         EXPECT_TRUE(!viewer.Shot(window).empty() && viewer.Count(2) == views) << "turned without the focus";
+        // Given back, and the pointer locked again, before Escape.
         viewer.Xdotool("windowfocus --sync " + window);
+        EXPECT_TRUE(viewer.MovePointerAndWaitForItBack(380, 160));
     }
     if (path.lost != Lost::Never) viewer.KillDisplay();
     if (path.lost == Lost::Never && !window.empty()) viewer.Xdotool(path.managed ? "key alt+F4" : "key Escape");
