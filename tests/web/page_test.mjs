@@ -8,8 +8,8 @@
 // rounding (Mesa's own 0.5 green is 127 or 128).
 //
 //   node page_test.mjs PAGE_DIR RENDER_FRAME
-import { QUESTION, REFUSED, answer, ended, failedProbes, frameWhere, linux, magenta, midGreen, pixel, red, run,
-    startView, unlike } from './page.mjs';
+import { QUESTION, REFUSED, answer, desktop, ended, failedProbes, frameWhere, linux, magenta, midGreen, pixel, red,
+    run, startView, unlike } from './page.mjs';
 
 // tests/e2e/e2e_test.cpp's kTurned: a move of (60, -80) from the start view.
 const turned = [[133, 360, magenta, "left of the front face's left edge"], [139, 360, red, 'right of it'],
@@ -112,4 +112,4 @@ const rows = [
     }],
 ];
 
-await run(rows);
+await run(rows, desktop, { onePage: true });
