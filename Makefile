@@ -44,7 +44,7 @@ bench: deps build web
 	scripts/run-benchmarks $(BUILD)
 
 # The X server, or the Wayland compositor, killed under the real viewer at a
-# series of moments (about two minutes): every run must end with exit code 1.
+# series of moments (about a minute): every run must end with exit code 1.
 display-loss: deps build
 	$(BUILD)/bench/display_loss_sweep $(BUILD)/tessaline
 

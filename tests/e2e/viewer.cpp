@@ -234,7 +234,7 @@ int Viewer::Exit(double seconds) {
     return WIFEXITED(status) ? WEXITSTATUS(status) : 128 + WTERMSIG(status);
 }
 
-std::string Viewer::Errors() const { return Output("cat " + files + "/stderr"); }
+std::string Viewer::Errors() const { return Output("cat " + files + "/stderr 2>/dev/null"); }
 
 long Viewer::Count(int which) const {
     long counts[3] = {};
