@@ -6,7 +6,7 @@ CONFIG := RelWithDebInfo
 # changelog and the file times in the packages.
 export SOURCE_DATE_EPOCH ?= $(shell git log -1 --format=%ct)
 
-.PHONY: all build deps run test test-asan bench windows web install package clean
+.PHONY: all build deps run test test-asan bench display-loss windows web install package clean
 
 all: build
 
@@ -52,6 +52,11 @@ test-asan: deps
 
 bench: deps build web
 	scripts/run-benchmarks $(BUILD)
+
+# The X server, or the Wayland compositor, killed under the real viewer at a
+# series of moments (about a minute): every run must end with exit code 1.
+display-loss: deps build
+	$(BUILD)/bench/display_loss_sweep $(BUILD)/tessaline
 
 # The native Windows executable, cross-built with MinGW-w64.
 windows:

@@ -19,6 +19,7 @@ int main(int argc, char** argv) {
         if (i > 1) commandLine += ' ';
         commandLine += argv[i];
     }
+    EndOnLostDisplay();
     int exitCode = WinMain(GetModuleHandleA(nullptr), nullptr, &commandLine[0], kShowDefault);
     ShutdownSdlWin32();
     return exitCode;

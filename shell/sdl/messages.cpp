@@ -1,9 +1,5 @@
 // The message queue: SDL's events become posted key messages and sent
 // window messages; the quit request comes last.
-#include <cerrno>
-#include <cstdio>
-#include <cstdlib>
-
 #include "shell/sdl/key_codes.h"
 #include "shell/sdl/state.h"
 
@@ -36,6 +32,13 @@ void PostKeyMessage(UINT message, int virtualKey, DWORD lParam, DWORD time, Uint
 void PostKey(const SDL_KeyboardEvent& event) {
     int virtualKey = VirtualKeyOf(event.keysym.sym);
     if (!virtualKey) return;
+    // SDL lets go of every key held in a window it destroys, as F1 is while
+    // the program rebuilds its window: one still down is not let go yet, and
+    // its first key-down after would count as a new press, switching again.
+    // Its release is asked of the X server until SDL has it down again.
+    state.releaseUnheard[virtualKey] =
+        event.type == SDL_KEYUP && !FindWindowOfNative(event.windowID) && KeyIsDown(virtualKey);
+    if (state.releaseUnheard[virtualKey]) return;
     // Whether the key was down before comes from the layer's own record:
     // SDL counts a press as a repeat when it missed the release before it.
     bool wasDown = state.keyHeld[virtualKey];
@@ -51,16 +54,14 @@ void PostKey(const SDL_KeyboardEvent& event) {
 // Once the window with the keyboard focus is destroyed, keys let go before
 // another window has the focus are released where nobody hears it (F1 held
 // while the window is rebuilt, say). Until SDL has a focused window again,
-// the X server is asked which of the keys held are down still.
+// the X server is asked which of the keys held are down still; so it is for
+// a key whose release SDL may not tell.
 void ReleaseKeysLetGoUnheard() {
-    if (!state.releasesMayGoUnheard) return;
-    if (SDL_GetKeyboardFocus()) {
-        state.releasesMayGoUnheard = false;
-        return;
-    }
+    if (SDL_GetKeyboardFocus()) state.releasesMayGoUnheard = false;
     for (int virtualKey = 0; virtualKey < 256; ++virtualKey)
-        if (state.keyHeld[virtualKey] && !KeyIsDown(virtualKey)) {
-            state.keyHeld[virtualKey] = false;
+        if (state.keyHeld[virtualKey] && (state.releasesMayGoUnheard || state.releaseUnheard[virtualKey]) &&
+            !KeyIsDown(virtualKey)) {
+            state.keyHeld[virtualKey] = state.releaseUnheard[virtualKey] = false;
             PostKeyMessage(WM_KEYUP, virtualKey, kRepeatCountOne | kWasDown | kReleasing, SDL_GetTicks(), 0);
         }
 }
@@ -107,15 +108,6 @@ void SendWindowEvent(const SDL_WindowEvent& event) {
     }
 }
 
-// Xlib ends a program whose X server has gone; SDL's Wayland driver instead
-// reports a lost compositor as its one quit event (with no signal handlers
-// and no quit on closing the last window, nothing else makes one here).
-// Without this the loop would go on drawing into nothing, at full speed.
-[[noreturn]] void DisplayLost() {
-    std::fprintf(stderr, "%s: the connection to the display was lost\n", program_invocation_short_name);
-    std::exit(1);
-}
-
 // A press let go before an idle pass has run would be gone from the key
 // state before the loop looks (a short F1 would switch nothing): its
 // release, and all behind it, waits for the next swap, as if not yet come.
@@ -137,6 +129,10 @@ void PumpEvents() {
             case SDL_MOUSEBUTTONDOWN:
                 if (state.wayland) FollowPointer(event);
                 break;
+            // SDL's Wayland driver reports a lost compositor as its one quit
+            // event (with no signal handlers and no quit on closing the last
+            // window, nothing else makes one here). Without this the loop
+            // would go on drawing into nothing, at full speed.
             case SDL_QUIT:
                 DisplayLost();
             default:

@@ -4,10 +4,11 @@
 // provides it; here this layer does, on SDL2's Wayland video driver where
 // WAYLAND_DISPLAY names a compositor that answers, else on its X11 driver (a
 // user's own SDL_VIDEODRIVER wins). All of its state is one struct,
-// sdl_win32::State (state.h); its files are split by concern: windows.cpp,
-// messages.cpp, message_box.cpp, display_mode.cpp, pixel_format.cpp,
-// cursor_keys.cpp, pointer_lock.cpp, and this one for start-up, shutdown and
-// stock resources.
+// sdl_win32::State (state.h), but for the process's watch on the display
+// server; its files are split by concern: windows.cpp, messages.cpp,
+// message_box.cpp, display_mode.cpp, pixel_format.cpp, cursor_keys.cpp,
+// pointer_lock.cpp, display_lost.cpp, and this one for start-up, shutdown
+// and stock resources.
 //
 // Provided, and how:
 //  [X] Window classes: a class table. A name registers once (names compare
@@ -39,7 +40,10 @@
 //      of WM_ACTIVATE). A key let go while no window has the focus, as when
 //      F1 is held while the program rebuilds its window, still gets its
 //      WM_KEYUP: until SDL has a focused window again the X server is asked
-//      which keys are down, so the next press is not taken for a repeat.
+//      which keys are down, so the next press is not taken for a repeat. And
+//      a key still down as its window goes is not let go by the release SDL
+//      makes up then, so F1 held through the rebuild switches once, not once
+//      for every window it makes.
 //  [X] GetKeyState: the keys of the key messages removed so far, 0x80 while
 //      held.
 //  [X] MessageBoxA on SDL_ShowMessageBox: OK or Yes/No, with the nearest icon
@@ -79,8 +83,15 @@
 //  [X] The screen saver stays off while SDL's video runs (SDL's default); that
 //      stands for the program refusing SC_SCREENSAVE and SC_MONITORPOWER.
 //  [X] Ctrl+C in a terminal ends the program, as in a Windows console: SDL's
-//      signal handlers are not installed. A lost display ends it with exit
-//      code 1: Xlib does so on X11, the layer on Wayland.
+//      signal handlers are not installed.
+//  [X] A display lost at any moment (the X server or the compositor gone
+//      while a box is shown, while a window and its context are made, while
+//      the loop runs) ends the program with exit code 1 and a line on
+//      standard error, never by a signal or by hanging: SIGPIPE is ignored,
+//      Xlib's I/O error handler and SDL's quit event end it, and a quiet
+//      connection of the layer's own, watched by a thread, ends it when the
+//      server closes it, whatever a library (Mesa, libdecor) makes of the
+//      loss (display_lost.cpp). main calls EndOnLostDisplay first.
 //  [X] Nothing leaks: every window, context and device context is released by
 //      its own release call, and a stale handle fails the call, so a second
 //      teardown releases nothing twice. ShutdownSdlWin32, called by main after
@@ -125,6 +136,9 @@ bool StartVideo() {
     // own SDL_VIDEODRIVER wins over this hint.
     const char* wayland = std::getenv("WAYLAND_DISPLAY");
     SDL_SetHint(SDL_HINT_VIDEODRIVER, wayland && *wayland ? "wayland,x11" : "x11");
+    // Watched from before SDL meets the server, as its own start-up is one
+    // of the moments the server may go at.
+    WatchDisplay(std::strncmp(SDL_GetHint(SDL_HINT_VIDEODRIVER), "wayland", 7) == 0);
     if (SDL_InitSubSystem(SDL_INIT_VIDEO) != 0) {
         if (!state.videoFailureReported) {
             std::fprintf(stderr, "%s: no display to open a window on: %s\n", program_invocation_short_name,
@@ -135,6 +149,7 @@ bool StartVideo() {
     }
     state.videoStarted = true;
     state.wayland = std::strcmp(SDL_GetCurrentVideoDriver(), "wayland") == 0;
+    WatchDisplay(state.wayland);  // the X server, where SDL found no compositor
     ApplyCursorVisibility();
     return true;
 }

@@ -74,6 +74,9 @@ struct State {
     // release waits until an idle pass has seen it held.
     bool keyUnseen[256] = {};
     bool releasesMayGoUnheard = false;
+    // Let go of by SDL with the window it was held in while the X server
+    // still has it down: SDL may not tell of its release.
+    bool releaseUnheard[256] = {};
 
     HDC currentDC = nullptr;
     HGLRC currentRC = nullptr;
@@ -131,6 +134,12 @@ void PlaceVirtualPointer(const Window& window);
 void TakePointerLock();
 void ReleasePointerLock();
 void FollowPointer(const SDL_Event& event);
+
+// From then on the Wayland compositor's going, or the X server's, ends the
+// process (display_lost.cpp): DisplayLost says so on standard error and
+// ends it with exit code 1.
+void WatchDisplay(bool wayland);
+[[noreturn]] void DisplayLost();
 
 // Asks the X server whether a key is down now.
 bool KeyIsDown(int virtualKey);

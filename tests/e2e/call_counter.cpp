@@ -1,14 +1,19 @@
 // Preloaded into the viewer, for what no screenshot shows, in the file named
 // by TESSALINE_COUNTS: the frames it draws (a gluLookAt each), the swap
 // intervals it asks for, summed, and the frames whose view differs from the
-// one before (a step or a turn).
+// one before (a step or a turn). And, where the test listens on the pipe
+// named by TESSALINE_HOLD, the loading of Mesa's GL driver, as SDL makes the
+// first window, waits there, to be let go once the test has done its part
+// meanwhile (killed the display, which Mesa then meets).
 #include <GL/glu.h>
 #include <dlfcn.h>
 #include <fcntl.h>
+#include <poll.h>
 #include <unistd.h>
 
 #include <array>
 #include <cstdlib>
+#include <cstring>
 #include <utility>
 
 namespace {
@@ -39,4 +44,14 @@ extern "C" int SDL_GL_SetSwapInterval(int interval) {
     counts[1] += interval;
     Save();
     return next(interval);
+}
+
+// Says it is held by a byte on the pipe, and goes on once the test has
+// closed its end.
+extern "C" void* dlopen(const char* file, int mode) {
+    static auto next = reinterpret_cast<decltype(&dlopen)>(dlsym(RTLD_NEXT, "dlopen"));
+    pollfd held = {file && std::strstr(file, "_dri.so") ? open(std::getenv("TESSALINE_HOLD"), O_WRONLY | O_NONBLOCK) : -1, 0, 0};
+    if (held.fd >= 0 && write(held.fd, "", 1) == 1) poll(&held, 1, -1);
+    close(held.fd);
+    return next(file, mode);
 }

@@ -1,7 +1,10 @@
 #include "tests/e2e/viewer.h"
 
 #include <X11/extensions/XTest.h>
+#include <X11/extensions/Xfixes.h>
+#include <fcntl.h>
 #include <signal.h>
+#include <sys/stat.h>
 #include <sys/prctl.h>
 #include <sys/wait.h>
 #include <unistd.h>
@@ -75,6 +78,9 @@ Viewer::Viewer(Start start, const char* screen, const char* program) : start(sta
         WaitFor([&] { return access((files + "/wayland-e2e").c_str(), F_OK) == 0; });
     }
     Xdotool("mousemove 320 240");
+    // Without a window manager Wine waits two seconds for each window it
+    // hides to be withdrawn.
+    if (start == Start::Wine) windowManager = Spawn("env DISPLAY=" + display + " openbox --sm-disable >/dev/null 2>&1");
     // Neither the test's own display nor its compositor: only those of the run.
     const std::string where = "env -u WAYLAND_DISPLAY -u DISPLAY " + runtime +
                               (wayland ? "WAYLAND_DISPLAY=wayland-e2e LSAN_OPTIONS=suppressions=" TESSALINE_WAYLAND_LSAN " "
@@ -83,8 +89,9 @@ Viewer::Viewer(Start start, const char* screen, const char* program) : start(sta
                       redirections = " </dev/null >/dev/null 2>" + files + "/stderr";
     // Whatever is preloaded already (by the sanitizers' run) stays preloaded.
     const char* preloaded = std::getenv("LD_PRELOAD");
+    mkfifo((files + "/hold").c_str(), 0600);
     const std::string counted = "LD_PRELOAD=" + std::string(TESSALINE_CALL_COUNTER) + ":" + (preloaded ? preloaded : "") +
-                                " TESSALINE_COUNTS=" + files + "/counts ";
+                                " TESSALINE_COUNTS=" + files + "/counts TESSALINE_HOLD=" + files + "/hold ";
     const char* built = program ? program : start == Start::Deb ? TESSALINE_DEB_VIEWER : TESSALINE_VIEWER;
     viewer = Spawn(where + (start == Start::Wine ? std::string("wine ") + TESSALINE_WINDOWS_VIEWER : counted + built) +
                    redirections);
@@ -135,7 +142,7 @@ std::string Viewer::Shot(const std::string& window, const std::string& unlike) {
         if (start != Start::Wine && Count(0) < frames) continue;
         // A frame scaled up to fill a larger output (Wayland's full screen) is sampled back.
         std::string shot = Output("import -display " + display + " -window " + window +
-                                  (start == Start::Wayland ? " -resize 640x480!" : " -crop 640x480+0+0") +
+                                  (start == Start::Wayland ? " -resize 640x480!" : " -crop 640x480+" + std::to_string(cropLeft) + "+0") +
                                   " -depth 8 rgb:- 2>/dev/null");
         if (shot != unlike && shot.find_first_not_of('\0') != std::string::npos) return shot;  // drawn, and new
     }
@@ -159,15 +166,43 @@ bool Viewer::MovePointerAndWaitForItBack(int toX, int toY) {
     return WaitFor([&] { return Count(2) > views; });
 }
 
-bool Viewer::HoldUntilTheViewMoves(const char* key, int times) {
+bool Viewer::HoldUntilTheViewMoves(const char* key, int times, int framesAfter) {
     // Through the test's own connection, so the key is up again a poll after
     // the view moved, however busy the machine: a few steps more, not dozens.
     const KeyCode code = XKeysymToKeycode(x, XStringToKeysym(key));
     const long views = Count(2);
     XTestFakeKeyEvent(x, code, True, CurrentTime) && XFlush(x);
     const bool moved = WaitFor([&] { return Count(2) >= views + times; });
+    const long frames = Count(0);
+    WaitFor([&] { return Count(0) >= frames + framesAfter; });
     XTestFakeKeyEvent(x, code, False, CurrentTime) && XFlush(x);
     return moved;
+}
+
+bool Viewer::TapF1(int times) {
+    for (int tap = 0; tap < times; ++tap) {
+        const KeyCode code = XKeysymToKeycode(x, XStringToKeysym("F1"));
+        const long windows = Count(1);  // a swap interval set for each
+        XTestFakeKeyEvent(x, code, True, CurrentTime) && XTestFakeKeyEvent(x, code, False, CurrentTime) && XFlush(x);
+        if (!WaitFor([&] { return Count(1) > windows; })) return false;
+        // Drawn, and so focused, before the next press.
+        const long frames = Count(0);
+        if (!WaitFor([&] { return Count(0) >= frames + 3; }) || Count(1) != windows + 1) return false;
+    }
+    return true;
+}
+
+void Viewer::Widen(const std::string& window, int width) {
+    Xdotool("windowsize --sync " + window + " " + std::to_string(width) + " 480");
+    cropLeft = (width - 640) / 2;
+}
+
+bool Viewer::CursorShown() const {
+    XFixesCursorImage* cursor = XFixesGetCursorImage(x);
+    bool shown = false;
+    for (int i = 0; cursor && i < cursor->width * cursor->height; ++i) shown = shown || cursor->pixels[i] >> 24;
+    if (cursor) XFree(cursor);
+    return shown;
 }
 
 bool Viewer::WaitForWmState(const std::string& window, const char* state) {
@@ -180,10 +215,15 @@ bool Viewer::StartWindowManager(const std::string& window) {
     return WaitForWmState(window, "Normal");  // adopted
 }
 
+void Viewer::HoldWindowCreation() { held = open((files + "/hold").c_str(), O_RDONLY | O_NONBLOCK); }
+
 void Viewer::KillDisplay() {
+    char byte;
+    WaitFor([&] { return held < 0 || read(held, &byte, 1) == 1; });
     // Xlib ends a program whose server goes: the test's own connection goes first.
     if (start != Start::Wayland) XCloseDisplay(std::exchange(x, nullptr));
     Stop(start == Start::Wayland ? compositor : server);
+    if (held >= 0) close(held);
 }
 
 int Viewer::Exit(double seconds) {
@@ -194,7 +234,7 @@ int Viewer::Exit(double seconds) {
     return WIFEXITED(status) ? WEXITSTATUS(status) : 128 + WTERMSIG(status);
 }
 
-std::string Viewer::Errors() const { return Output("cat " + files + "/stderr"); }
+std::string Viewer::Errors() const { return Output("cat " + files + "/stderr 2>/dev/null"); }
 
 long Viewer::Count(int which) const {
     long counts[3] = {};

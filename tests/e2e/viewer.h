@@ -33,14 +33,24 @@ public:
     // waits for the turn); false when it does not come back.
     bool MovePointerAndWaitForItBack(int x, int y);
     // Holds the key down until the viewer's eye or view has moved, in as
-    // many frames; false when it does not.
-    bool HoldUntilTheViewMoves(const char* key, int times = 1);
+    // many frames, and `framesAfter` frames more; false when it does not.
+    bool HoldUntilTheViewMoves(const char* key, int times = 1, int framesAfter = 0);
+    // Presses F1 and lets it go at once, each time once the window the one
+    // before made has drawn; false when a press makes no window, or two.
+    bool TapF1(int times);
     // The window's 640 x 480 client area once a few more frames are drawn,
     // the first not black and other than `unlike`; empty when none comes.
+    // Of a window widened, the middle 640 x 480: the same frame, where it is
+    // drawn at its new size in the right aspect.
     std::string Shot(const std::string& window, const std::string& unlike = "");
+    void Widen(const std::string& window, int width);
+    bool CursorShown() const;  // over the window under the pointer
     // Until the window manager says the window is in the state (Normal, Iconic); false when it never does.
     bool WaitForWmState(const std::string& window, const char* state);
     bool StartWindowManager(const std::string& window);  // openbox, once it has adopted the window
+    // The loading of Mesa's GL driver is held from then on (call_counter.cpp),
+    // for KillDisplay to kill the display while the window is being made.
+    void HoldWindowCreation();
     void KillDisplay();  // the X server, or on Wayland the compositor
     // The exit code, or -1 while it still runs after `seconds`; once only.
     int Exit(double seconds);
@@ -55,6 +65,7 @@ public:
 private:
     pid_t server = -1, windowManager = -1, compositor = -1, viewer = -1;
     std::string files, display;
+    int held = -1, cropLeft = 0;
 };
 
 #endif  // TESSALINE_TESTS_E2E_VIEWER_H

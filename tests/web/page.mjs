@@ -42,7 +42,9 @@ export function unlike(frame, other) {
 export const failedProbes = (frame, probes) => probes.filter(([x, y, colour, , unlike]) => near(pixel(frame, x, y), colour, 9) === !!unlike)
     .map(([x, y, colour, what, unlike]) => `${what}: (${x}, ${y}) is ${pixel(frame, x, y)}, ${unlike ? '' : 'not '}${colour}`).join('; ');
 
-const shot = page => page.locator('#canvas').screenshot();
+// The page where the canvas is, as shown: half the time of the canvas's own
+// screenshot, which waits for it to be stable and in view.
+const shot = async page => page.screenshot({ clip: await page.locator('#canvas').boundingBox() });
 
 // Takes frames until one passes the check (an empty answer); fails with
 // the last answer after ten seconds. Frames come from `take`, by default a
@@ -69,10 +71,13 @@ export const ended = page => page.getByText('Tessaline has ended (exit code 0).'
 
 // Runs each row on a fresh page of a context made by `open` (Chromium's
 // default when none), at the served page's address, and exits with 1 when
-// any failed. A row is [name, async (page, { address, browser }) => ...].
+// any failed; or, `onePage`, all rows in one page, the address loaded anew
+// for each: a new page and its GL took as long as a desktop row itself. A
+// row is [name, async (page, { address, browser }) => ...].
 //
 //   node DRIVER PAGE_DIR RENDER_FRAME
-export async function run(rows, open = browser => browser.newContext({ viewport: { width: 800, height: 600 } })) {
+export const desktop = browser => browser.newContext({ viewport: { width: 800, height: 600 } });
+export async function run(rows, open = desktop, { onePage = false } = {}) {
     const [pageDir] = process.argv.slice(2);
     renderFrame = process.argv[3];
     linuxStart = linux([]);
@@ -80,12 +85,11 @@ export async function run(rows, open = browser => browser.newContext({ viewport:
     const browser = await chromium.launch({ executablePath: '/usr/bin/chromium', args: ['--use-angle=swiftshader',
         '--enable-unsafe-swiftshader', '--no-sandbox', '--disable-background-networking', '--disable-component-update',
         '--disable-sync', '--no-first-run'] });
-    let failed = 0;
+    let failed = 0, page = onePage && await (await open(browser)).newPage();
     for (const [name, row] of rows) {
-        const context = await open(browser);
-        const page = await context.newPage();
-        const errors = [];
-        page.on('pageerror', error => errors.push(error.message));
+        if (!onePage) page = await (await open(browser)).newPage();
+        const errors = [], listen = error => errors.push(error.message);
+        page.on('pageerror', listen);
         try {
             const started = Date.now();
             await page.goto(address);
@@ -96,7 +100,8 @@ export async function run(rows, open = browser => browser.newContext({ viewport:
             console.log(`FAILED ${name}: ${error.message.split('\n')[0]}`);
             ++failed;
         }
-        await context.close();
+        page.off('pageerror', listen);
+        if (!onePage) await page.context().close();
     }
     await browser.close();
     server.close();
