@@ -12,6 +12,18 @@ export const REFUSED = 'The Requested Fullscreen Mode Is Not Supported By\nYour 
 export const midGreen = [0, 128, 0], magenta = [255, 0, 255], red = [255, 0, 0];
 
 let renderFrame;
+// A frame of the scene costs SwiftShader about 45 ms of CPU: drawn at 60 Hz,
+// a page would take both cores from the rows beside it. Frames come at most
+// every 50 ms, as on a slow phone: every callback of a frame in the same one.
+function slowerFrames() {
+    const request = window.requestAnimationFrame.bind(window);
+    let last = 0;
+    window.requestAnimationFrame = callback => request(function next(time) {
+        if (time - last >= 50) last = time;
+        return time === last ? callback(time) : request(next);
+    });
+}
+
 export const rgb = png => execFileSync('convert', ['png:-', '-depth', '8', 'rgb:-'], { input: png });
 export const linux = pose => execFileSync(renderFrame, pose).subarray('P6\n640 480\n255\n'.length);
 export const pixel = (frame, x, y) => [...frame.subarray((y * 640 + x) * 3, (y * 640 + x) * 3 + 3)];
@@ -85,9 +97,14 @@ export async function run(rows, open = desktop, { onePage = false } = {}) {
     const browser = await chromium.launch({ executablePath: '/usr/bin/chromium', args: ['--use-angle=swiftshader',
         '--enable-unsafe-swiftshader', '--no-sandbox', '--disable-background-networking', '--disable-component-update',
         '--disable-sync', '--no-first-run'] });
-    let failed = 0, page = onePage && await (await open(browser)).newPage();
+    const newPage = async () => {
+        const context = await open(browser);
+        await context.addInitScript(slowerFrames);
+        return context.newPage();
+    };
+    let failed = 0, page = onePage && await newPage();
     for (const [name, row] of rows) {
-        if (!onePage) page = await (await open(browser)).newPage();
+        if (!onePage) page = await newPage();
         const errors = [], listen = error => errors.push(error.message);
         page.on('pageerror', listen);
         try {

@@ -37,6 +37,7 @@ const cursor = page => page.locator('#canvas').evaluate(canvas => canvas.style.c
 const rows = [
     ['EscapeAnswersNoGivingTheStartViewWithTheCursorHiddenAndEndsWithZero', async page => {
         await page.locator('#box').waitFor({ timeout: 10000 });
+        if (await page.getByRole('button', { name: 'Forward' }).isVisible()) throw new Error('touch controls for a mouse');
         await page.keyboard.press('Escape');
         await startView(page);
         if (await cursor(page) !== 'none') throw new Error('cursor shown');
