@@ -89,10 +89,14 @@ BOOL WINAPI DestroyWindow(HWND hWnd) {
     if (!hWnd || hWnd != state.window) return FALSE;
     ListenToCanvas(false);
     RemoveCanvas();
-    // Messages posted to it go with it.
+    // Messages posted to it go with it, but for the keys: a release still
+    // waiting (as one held back for the next swap does) stays, with no
+    // window, so that the key state stays true to the keyboard.
     int kept = 0;
     for (int i = 0; i < state.count; ++i) {
-        const MSG& msg = state.queue[(state.first + i) % kQueueLength];
+        MSG msg = state.queue[(state.first + i) % kQueueLength];
+        const bool key = msg.message == WM_KEYDOWN || msg.message == WM_KEYUP;
+        if (msg.hwnd == hWnd && key) msg.hwnd = nullptr;
         if (msg.hwnd != hWnd) state.queue[(state.first + kept++) % kQueueLength] = msg;
     }
     state.count = kept;

@@ -15,12 +15,14 @@ let renderFrame;
 // A frame of the scene costs SwiftShader about 45 ms of CPU: drawn at 60 Hz,
 // a page would take both cores from the rows beside it. Frames come at most
 // every 50 ms, as on a slow phone: every callback of a frame in the same one.
+// And they wait while window.held is set, so that a row can put several
+// events in one frame however loaded the machine.
 function slowerFrames() {
     const request = window.requestAnimationFrame.bind(window);
     let last = 0;
     window.requestAnimationFrame = callback => request(function next(time) {
-        if (time - last >= 50) last = time;
-        return time === last ? callback(time) : request(next);
+        if (!window.held && time - last >= 50) last = time;
+        return !window.held && time === last ? callback(time) : request(next);
     });
 }
 

@@ -52,7 +52,7 @@ const rows = [
         await page.mouse.move(24 + 320 + 60, 24 + 240 - 80);
         await frameWhere(page, frame => failedProbes(frame, turned));
     }],
-    ['WWalksForward', async page => {
+    ['WWalksForwardOnlyWhileHeldEvenThroughAnF1Switch', async page => {
         await answer(page, 'Start FullScreen?', QUESTION, 'No');
         await startView(page);
         // Only round the front face's top, which the first step moves, so
@@ -64,6 +64,22 @@ const rows = [
             if (Date.now() > until) throw new Error('no step');
         await page.keyboard.up('w');
         await frameWhere(page, frame => failedProbes(frame, walked));
+        // W tapped while F1 is down, all in one frame: W's release, held
+        // back till the next swap, outlives the window F1 replaces, and the
+        // view must not walk on in the new one.
+        await page.evaluate(() => { window.held = true; });
+        for (const [key, down] of [['F1', true], ['w', true], ['w', false], ['F1', false]])
+            await (down ? page.keyboard.down(key) : page.keyboard.up(key));
+        await page.evaluate(() => { window.held = false; });
+        await page.waitForFunction(() => document.fullscreenElement, null, { timeout: 10000 });
+        const frames = () => page.evaluate(() => new Promise(shown => requestAnimationFrame(() => requestAnimationFrame(shown))));
+        for (let last, until = Date.now() + 10000; ;) {
+            await frames();
+            const shot = await page.screenshot();
+            if (last?.equals(shot)) break;
+            if (Date.now() > until) throw new Error('still walking');
+            last = shot;
+        }
     }],
     ['OtherPosesDrawAsOnLinux', async (page, { address }) => {
         for (const pose of poses) {

@@ -20,15 +20,9 @@ import { ended, failedProbes, frameWhere, linux, red, run, startView, unlike } f
 const sideways = { width: 844, height: 390 }, upright = { width: 390, height: 844 };
 
 // The drawing buffer is kept once shown, so that the frame can be read;
-// animation frames wait while window.held is set, so that a row can let go
-// of a control at the step it looked for however loaded the machine; and,
-// as a phone's browser does, full screen is granted to a touch only once its
-// finger has lifted.
+// and, as a phone's browser does, full screen is granted to a touch only
+// once its finger has lifted.
 function asOnAPhone() {
-    const request = window.requestAnimationFrame.bind(window);
-    window.requestAnimationFrame = callback => request(function next(time) {
-        return window.held ? request(next) : callback(time);
-    });
     const getContext = HTMLCanvasElement.prototype.getContext;
     HTMLCanvasElement.prototype.getContext = function (type, attributes) {
         return getContext.call(this, type, { ...attributes, preserveDrawingBuffer: true });
@@ -130,8 +124,8 @@ const rows = [
         await touch('touchStart', [420, 100]);
         await touch('touchStart', [420, 100], await centre(page, 'Forward'));
         // Let go at the first frame that shows the face's top lowered (row
-        // 313 from the top), the loop held meanwhile: its probes hold for 16
-        // steps at most.
+        // 313 from the top), the frames held meanwhile (page.mjs): its
+        // probes hold for 16 steps at most.
         await page.waitForFunction(() => {
             const gl = document.getElementById('canvas').getContext('webgl'), pixel = new Uint8Array(4);
             gl.readPixels(440, 479 - 313, 1, 1, gl.RGBA, gl.UNSIGNED_BYTE, pixel);
