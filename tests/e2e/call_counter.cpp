@@ -4,11 +4,16 @@
 // one before (a step or a turn). And, where the test listens on the pipe
 // named by TESSALINE_HOLD, the loading of Mesa's GL driver, as SDL makes the
 // first window, waits there, to be let go once the test has done its part
-// meanwhile (killed the display, which Mesa then meets).
+// meanwhile (killed the display, which Mesa then meets). And each swap waits
+// for the next tick of 60 Hz, as a screen's vertical sync holds a swap
+// interval of 1: Xvfb holds no frame back, so the viewer drew as fast as
+// llvmpipe could, taking a core from the rows beside it.
 #include <GL/glu.h>
+#include <SDL2/SDL_video.h>
 #include <dlfcn.h>
 #include <fcntl.h>
 #include <poll.h>
+#include <time.h>
 #include <unistd.h>
 
 #include <array>
@@ -54,4 +59,18 @@ extern "C" void* dlopen(const char* file, int mode) {
     if (held.fd >= 0 && write(held.fd, "", 1) == 1) poll(&held, 1, -1);
     close(held.fd);
     return next(file, mode);
+}
+
+extern "C" void SDL_GL_SwapWindow(SDL_Window* window) {
+    static auto next = reinterpret_cast<decltype(&SDL_GL_SwapWindow)>(dlsym(RTLD_NEXT, "SDL_GL_SwapWindow"));
+    const long long period = 1000000000 / 60;
+    static long long first = -1;
+    next(window);
+    timespec now;
+    clock_gettime(CLOCK_MONOTONIC, &now);
+    const long long time = now.tv_sec * 1000000000LL + now.tv_nsec;
+    if (first < 0) first = time;
+    const long long tick = first + ((time - first) / period + 1) * period;
+    const timespec until = {static_cast<time_t>(tick / 1000000000), static_cast<long>(tick % 1000000000)};
+    clock_nanosleep(CLOCK_MONOTONIC, TIMER_ABSTIME, &until, nullptr);
 }
