@@ -1,7 +1,7 @@
 // What the page's browser tests share: the served page in headless
 // Chromium (SwiftShader's WebGL), frames read and compared with Linux's own
 // from the same pose (tests/render/render_frame), the start-up boxes, and a
-// runner that gives each row a fresh page and reports it. Nothing waits a
+// runner that loads the page anew for each row and reports it. Nothing waits a
 // fixed time: each step waits, bounded, for what it expects.
 import { execFileSync } from 'node:child_process';
 import { chromium } from 'playwright-core';
@@ -13,7 +13,8 @@ export const midGreen = [0, 128, 0], magenta = [255, 0, 255], red = [255, 0, 0];
 
 let renderFrame;
 // A frame of the scene costs SwiftShader about 45 ms of CPU: drawn at 60 Hz,
-// a page would take both cores from the rows beside it. Frames come at most
+// a page would take both cores from the rows beside it (and composited on
+// SwiftShader too, a tenth more than by the CPU). Frames come at most
 // every 50 ms, as on a slow phone: every callback of a frame in the same one.
 // And they wait while window.held is set, so that a row can put several
 // events in one frame however loaded the machine.
@@ -83,36 +84,32 @@ let linuxStart;
 export const startView = (page, take) => frameWhere(page, frame => unlike(frame, linuxStart), take);
 export const ended = page => page.getByText('Tessaline has ended (exit code 0).', { exact: true }).waitFor({ timeout: 10000 });
 
-// Runs each row on a fresh page of a context made by `open` (Chromium's
-// default when none), at the served page's address, and exits with 1 when
-// any failed; or, `onePage`, all rows in one page, the address loaded anew
-// for each: a new page and its GL took as long as a desktop row itself. A
-// row is [name, async (page, { address, browser }) => ...].
+// Runs the rows in one page of a context made by `open` (Chromium's default
+// when none), the served page's address loaded anew for each (a new page and
+// its GL took as long as a row itself), and exits with 1 when any failed. A
+// row is [name, async (page, { address }) => ...].
 //
 //   node DRIVER PAGE_DIR RENDER_FRAME
-export const desktop = browser => browser.newContext({ viewport: { width: 800, height: 600 } });
-export async function run(rows, open = desktop, { onePage = false } = {}) {
+const desktop = browser => browser.newContext({ viewport: { width: 800, height: 600 } });
+export async function run(rows, open = desktop) {
     const [pageDir] = process.argv.slice(2);
     renderFrame = process.argv[3];
     linuxStart = linux([]);
     const { server, address } = await servePage(pageDir);
     const browser = await chromium.launch({ executablePath: '/usr/bin/chromium', args: ['--use-angle=swiftshader',
         '--enable-unsafe-swiftshader', '--no-sandbox', '--disable-background-networking', '--disable-component-update',
-        '--disable-sync', '--no-first-run'] });
-    const newPage = async () => {
-        const context = await open(browser);
-        await context.addInitScript(slowerFrames);
-        return context.newPage();
-    };
-    let failed = 0, page = onePage && await newPage();
+        '--disable-sync', '--no-first-run', '--disable-gpu-compositing'] });
+    const context = await open(browser);
+    await context.addInitScript(slowerFrames);
+    const page = await context.newPage();
+    let failed = 0;
     for (const [name, row] of rows) {
-        if (!onePage) page = await newPage();
         const errors = [], listen = error => errors.push(error.message);
         page.on('pageerror', listen);
         try {
             const started = Date.now();
             await page.goto(address);
-            await row(page, { address, browser });
+            await row(page, { address });
             if (errors.length) throw new Error(errors.join('; '));
             console.log(`ok ${name} (${Date.now() - started} ms)`);
         } catch (error) {
@@ -120,7 +117,6 @@ export async function run(rows, open = desktop, { onePage = false } = {}) {
             ++failed;
         }
         page.off('pageerror', listen);
-        if (!onePage) await page.context().close();
     }
     await browser.close();
     server.close();

@@ -1,14 +1,14 @@
 // The viewer's page end to end on a desktop browser (a mouse and a
-// keyboard): one row per start-up path, as the X11 table has them, each on
-// a fresh page. Frames are checked against Linux's own frame from the same
-// pose or through the X11 table's probes (page.mjs).
+// keyboard): one row per start-up path, as the X11 table has them, the page
+// loaded anew for each. Frames are checked against Linux's own frame from
+// the same pose or through the X11 table's probes (page.mjs).
 //
 // What no row reaches: a hidden tab, the cursor calls' counter beyond its
 // first hide, the shutdown boxes (their calls never fail here), a colour's
 // rounding (Mesa's own 0.5 green is 127 or 128).
 //
 //   node page_test.mjs PAGE_DIR RENDER_FRAME
-import { QUESTION, REFUSED, answer, desktop, ended, failedProbes, frameWhere, linux, magenta, midGreen, pixel, red,
+import { QUESTION, REFUSED, answer, ended, failedProbes, frameWhere, linux, magenta, midGreen, pixel, red,
     run, startView, unlike } from './page.mjs';
 
 // tests/e2e/e2e_test.cpp's kTurned: a move of (60, -80) from the start view.
@@ -129,4 +129,4 @@ const rows = [
     }],
 ];
 
-await run(rows, desktop, { onePage: true });
+await run(rows);

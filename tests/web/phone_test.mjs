@@ -3,7 +3,8 @@
 // is shown 520 x 390) and upright, fingers put down, moved and lifted
 // through the DevTools protocol's touch events. The frame is shown scaled,
 // so frames are read from the canvas's own buffer (page.mjs checks them
-// against Linux's own).
+// against Linux's own). The rows share one page, loaded anew for each: from
+// the second on, the service worker brings it from its cache.
 //
 // What no row reaches: one finger lifted while another stays (the protocol
 // lifts them all at once), Back, Left, Right and Rise (held as Forward is),
@@ -82,7 +83,7 @@ const rows = [
         await page.locator('#box').waitFor();
         faults.push(...small(await shown(page, '#box button')));
         await startViewAfterNo(page);
-        for (const [viewport, view] of [[sideways, [162, 0, 520, 390]], [upright, [0, 0, 390, 292.5]]]) {
+        for (const [viewport, view] of [[upright, [0, 0, 390, 292.5]], [sideways, [162, 0, 520, 390]]]) {
             await page.setViewportSize(viewport);
             const [[, ...canvas]] = await shown(page, 'canvas'), controls = await shown(page, '#controls button');
             const [x, y, width, height] = view;
